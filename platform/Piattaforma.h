@@ -30,6 +30,17 @@ struct Messaggio {
     std::optional<Risposta> predefinito;
 };
 
+// A common file dialog. The filter is Qt's ("File criptati (*.###)"); a cancelled dialog gives
+// empty text.
+struct RichiestaFile {
+    enum class Tipo { Apri, Salva };
+    Tipo tipo = Tipo::Apri;
+    QString titolo;
+    QString filtro;
+    // The name or folder the dialog starts from.
+    QString iniziale;
+};
+
 struct RichiestaTesto {
     QString prompt;
     QString titolo;
@@ -49,6 +60,24 @@ public:
     virtual QString ChiediTesto(const RichiestaTesto& richiesta) = 0;
     // Shows a dialog modally and returns its result code.
     virtual int EseguiModale(QDialog& finestra) = 0;
+
+    virtual QString ScegliFile(const RichiestaFile& richiesta) = 0;
+    // The folder-browse dialog: the chosen folder, or empty text when cancelled.
+    virtual QString ScegliCartella(const QString& titolo) = 0;
+
+    // Starts a command line detached, never through a shell: it is split by the Windows
+    // command-line rules into a program and its arguments. False when it could not start.
+    virtual bool AvviaComando(const QString& rigaComando) = 0;
+    // The shell's "open" on a file: a program is started with the parameters, any other document
+    // opened by the desktop (a ".url" shortcut as the address of its URL= line).
+    virtual bool ApriFile(const QString& file, const QString& parametri,
+                          const QString& cartella) = 0;
+
+    // The help viewer on a help file, opened on its topics finder.
+    virtual void MostraGuida(const QString& fileGuida) = 0;
+
+    virtual QString TestoAppunti() = 0;
+    virtual void ImpostaTestoAppunti(const QString& testo) = 0;
 
     // The folder of the files kept "in the Windows directory", without a trailing separator.
     virtual QString CartellaWindows() = 0;

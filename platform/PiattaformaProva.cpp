@@ -42,6 +42,33 @@ void PiattaformaProva::QuandoModale(std::function<void(QDialog&)> azione) {
     azioniModali_.append(std::move(azione));
 }
 
+void PiattaformaProva::RispondiFile(const QString& percorso) { risposteFile_.append(percorso); }
+
+void PiattaformaProva::RispondiCartella(const QString& percorso) {
+    risposteCartella_.append(percorso);
+}
+
+QString PiattaformaProva::ScegliFile(const RichiestaFile& richiesta) {
+    richiesteFile.append(richiesta);
+    return risposteFile_.isEmpty() ? QString() : risposteFile_.takeFirst();
+}
+
+QString PiattaformaProva::ScegliCartella(const QString& titolo) {
+    richiesteCartella.append(titolo);
+    return risposteCartella_.isEmpty() ? QString() : risposteCartella_.takeFirst();
+}
+
+bool PiattaformaProva::AvviaComando(const QString& riga) {
+    comandiAvviati.append(riga);
+    return true;
+}
+
+bool PiattaformaProva::ApriFile(const QString& file, const QString& parametri,
+                                const QString& cartella) {
+    fileAperti.append({file, parametri, cartella});
+    return true;
+}
+
 Risposta PiattaformaProva::MostraMessaggio(const Messaggio& messaggio) {
     messaggi.append(messaggio);
     if (risposte_.isEmpty())

@@ -30,7 +30,20 @@ public:
     // window is shown meanwhile. Unscripted: the window is shown, recorded and rejected.
     void QuandoModale(std::function<void(QDialog&)> azione);
 
+    // The next file dialog (or folder-browse dialog) returns this path; empty is a cancel.
+    // Unscripted: cancelled.
+    void RispondiFile(const QString& percorso);
+    void RispondiCartella(const QString& percorso);
+
     Risposta MostraMessaggio(const Messaggio& messaggio) override;
+    QString ScegliFile(const RichiestaFile& richiesta) override;
+    QString ScegliCartella(const QString& titolo) override;
+    // Recorded, never started.
+    bool AvviaComando(const QString& riga) override;
+    bool ApriFile(const QString& file, const QString& parametri, const QString& cartella) override;
+    void MostraGuida(const QString& fileGuida) override { guideMostrate.append(fileGuida); }
+    QString TestoAppunti() override { return appunti; }
+    void ImpostaTestoAppunti(const QString& testo) override { appunti = testo; }
     QString ChiediTesto(const RichiestaTesto& richiesta) override;
     int EseguiModale(QDialog& finestra) override;
     QString CartellaWindows() override { return cartellaWindows_.path(); }
@@ -46,9 +59,19 @@ public:
     QList<Messaggio> messaggi;
     QList<RichiestaTesto> richiesteTesto;
     QStringList modaliMostrati;
+    QList<RichiestaFile> richiesteFile;
+    QStringList richiesteCartella;
+    QStringList comandiAvviati;
+    struct FileAperto {
+        QString file, parametri, cartella;
+    };
+    QList<FileAperto> fileAperti;
+    QString appunti;
+    QStringList guideMostrate;
     // Answers scripted but not used yet; a test that ends with some left over scripted wrongly.
     qsizetype RispostePendenti() const {
-        return risposte_.size() + risposteTesto_.size() + azioniModali_.size();
+        return risposte_.size() + risposteTesto_.size() + azioniModali_.size() +
+               risposteFile_.size() + risposteCartella_.size();
     }
     QStringList TestiMessaggi() const;
 
@@ -60,6 +83,8 @@ private:
     QTemporaryDir cartellaProgramma_;
     QList<std::function<Risposta(const Messaggio&)>> risposte_;
     QStringList risposteTesto_;
+    QStringList risposteFile_;
+    QStringList risposteCartella_;
     QList<std::function<void(QDialog&)>> azioniModali_;
     bool terminato_ = false;
 };

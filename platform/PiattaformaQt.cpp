@@ -1,11 +1,20 @@
 #include "platform/PiattaformaQt.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QUrl>
 #include <QDir>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
+
+#include "platform/RigaComando.h"
 
 namespace klavo {
 
@@ -91,6 +100,52 @@ QString PiattaformaQt::ChiediTesto(const RichiestaTesto& richiesta) {
     dialogo.setOkButtonText(QStringLiteral("OK"));
     dialogo.setCancelButtonText(QStringLiteral("Annulla"));
     return dialogo.exec() == QDialog::Accepted ? dialogo.textValue() : QString();
+}
+
+QString PiattaformaQt::ScegliFile(const RichiestaFile& richiesta) {
+    QWidget* padre = QApplication::activeWindow();
+    if (richiesta.tipo == RichiestaFile::Tipo::Salva)
+        return QFileDialog::getSaveFileName(padre, richiesta.titolo, richiesta.iniziale,
+                                            richiesta.filtro, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getOpenFileName(padre, richiesta.titolo, richiesta.iniziale,
+                                        richiesta.filtro);
+}
+
+QString PiattaformaQt::ScegliCartella(const QString& titolo) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), titolo);
+}
+
+bool PiattaformaQt::AvviaComando(const QString& rigaComando) {
+    const QStringList parti = DividiRigaComando(rigaComando);
+    if (parti.isEmpty())
+        return false;
+    return QProcess::startDetached(parti.front(), parti.mid(1));
+}
+
+bool PiattaformaQt::ApriFile(const QString& file, const QString& parametri,
+                             const QString& cartella) {
+    const QFileInfo info(file);
+    if (info.suffix().compare(QLatin1String("url"), Qt::CaseInsensitive) == 0) {
+        const QSettings scorciatoia(file, QSettings::IniFormat);
+        const QString indirizzo =
+            scorciatoia.value(QStringLiteral("InternetShortcut/URL")).toString();
+        return !indirizzo.isEmpty() && QDesktopServices::openUrl(QUrl(indirizzo));
+    }
+    if (info.isFile() && info.isExecutable())
+        return QProcess::startDetached(file, DividiRigaComando(parametri), cartella);
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+void PiattaformaQt::MostraGuida(const QString& fileGuida) {
+    // TEMPORARY until the help window exists.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(fileGuida));
+}
+
+QString PiattaformaQt::TestoAppunti() { return QGuiApplication::clipboard()->text(); }
+
+void PiattaformaQt::ImpostaTestoAppunti(const QString& testo) {
+    QGuiApplication::clipboard()->setText(testo);
 }
 
 int PiattaformaQt::EseguiModale(QDialog& finestra) { return finestra.exec(); }
