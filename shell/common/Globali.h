@@ -7,6 +7,8 @@
 namespace klavo {
 
 inline const QString TitoloProgramma = QStringLiteral("Klavo");
+// The program's home page, written into saved password lists and linked by the about box.
+inline const QString IndirizzoSitoWeb = QStringLiteral("https://www.orvane.it/klavo");
 
 // Options of Setting.dat; false and empty until LeggiOpzioni sets them.
 inline bool EliminaFileOrigine = false;
