@@ -13,7 +13,9 @@ Piattaforma& Piattaforma::attuale() {
     return *piattaformaAttuale;
 }
 
-void Piattaforma::imposta(Piattaforma* piattaforma) { piattaformaAttuale = piattaforma; }
+void Piattaforma::imposta(Piattaforma* piattaforma) {
+    piattaformaAttuale = piattaforma;
+}
 
 QString Piattaforma::DataBreve(const QDate& data) {
     // Qt's short formats keep a two-digit year; the system's short date writes four.

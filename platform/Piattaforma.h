@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -75,6 +76,13 @@ public:
 
     // The help viewer on a help file, opened on its topics finder.
     virtual void MostraGuida(const QString& fileGuida) = 0;
+
+    // The notification-area icon of a window, showing the window's icon and the tip given. The
+    // mouse reaches the handler as the numbers of the system's icon messages: 515 a double click
+    // of the left button, 516 the right button. False when the desktop has no notification area.
+    virtual bool AggiungiIconaNotifica(QWidget& finestra, const QString& suggerimento,
+                                       std::function<void(int messaggio)> evento) = 0;
+    virtual void RimuoviIconaNotifica(QWidget& finestra) = 0;
 
     virtual QString TestoAppunti() = 0;
     virtual void ImpostaTestoAppunti(const QString& testo) = 0;

@@ -24,9 +24,13 @@ Risposta RispostaPredefinita(const Messaggio& m) {
 
 } // namespace
 
-PiattaformaProva::PiattaformaProva() { Piattaforma::imposta(this); }
+PiattaformaProva::PiattaformaProva() {
+    Piattaforma::imposta(this);
+}
 
-PiattaformaProva::~PiattaformaProva() { Piattaforma::imposta(nullptr); }
+PiattaformaProva::~PiattaformaProva() {
+    Piattaforma::imposta(nullptr);
+}
 
 void PiattaformaProva::Rispondi(Risposta risposta) {
     risposte_.append([risposta](const Messaggio&) { return risposta; });
@@ -36,13 +40,17 @@ void PiattaformaProva::RispondiCon(std::function<Risposta(const Messaggio&)> azi
     risposte_.append(std::move(azione));
 }
 
-void PiattaformaProva::RispondiTesto(const QString& testo) { risposteTesto_.append(testo); }
+void PiattaformaProva::RispondiTesto(const QString& testo) {
+    risposteTesto_.append(testo);
+}
 
 void PiattaformaProva::QuandoModale(std::function<void(QDialog&)> azione) {
     azioniModali_.append(std::move(azione));
 }
 
-void PiattaformaProva::RispondiFile(const QString& percorso) { risposteFile_.append(percorso); }
+void PiattaformaProva::RispondiFile(const QString& percorso) {
+    risposteFile_.append(percorso);
+}
 
 void PiattaformaProva::RispondiCartella(const QString& percorso) {
     risposteCartella_.append(percorso);
@@ -67,6 +75,25 @@ bool PiattaformaProva::ApriFile(const QString& file, const QString& parametri,
                                 const QString& cartella) {
     fileAperti.append({file, parametri, cartella});
     return true;
+}
+
+bool PiattaformaProva::AggiungiIconaNotifica(QWidget& finestra, const QString& suggerimento,
+                                             std::function<void(int)> evento) {
+    if (!areaNotificaDisponibile)
+        return false;
+    iconeNotifica.append({&finestra, suggerimento, std::move(evento)});
+    return true;
+}
+
+void PiattaformaProva::RimuoviIconaNotifica(QWidget& finestra) {
+    iconeNotifica.removeIf([&finestra](const IconaNotifica& i) { return i.finestra == &finestra; });
+}
+
+void PiattaformaProva::EventoIconaNotifica(int messaggio) {
+    Q_ASSERT(!iconeNotifica.isEmpty());
+    // A copy: the handler may remove the icon.
+    const std::function<void(int)> evento = iconeNotifica.front().evento;
+    evento(messaggio);
 }
 
 Risposta PiattaformaProva::MostraMessaggio(const Messaggio& messaggio) {

@@ -42,6 +42,12 @@ public:
     bool AvviaComando(const QString& riga) override;
     bool ApriFile(const QString& file, const QString& parametri, const QString& cartella) override;
     void MostraGuida(const QString& fileGuida) override { guideMostrate.append(fileGuida); }
+    // Recorded in iconeNotifica while shown; refused when areaNotificaDisponibile is false.
+    bool AggiungiIconaNotifica(QWidget& finestra, const QString& suggerimento,
+                               std::function<void(int messaggio)> evento) override;
+    void RimuoviIconaNotifica(QWidget& finestra) override;
+    // A mouse message (515, 516, ...) on the icon shown first.
+    void EventoIconaNotifica(int messaggio);
     QString TestoAppunti() override { return appunti; }
     void ImpostaTestoAppunti(const QString& testo) override { appunti = testo; }
     QString ChiediTesto(const RichiestaTesto& richiesta) override;
@@ -68,6 +74,14 @@ public:
     QList<FileAperto> fileAperti;
     QString appunti;
     QStringList guideMostrate;
+    struct IconaNotifica {
+        QWidget* finestra;
+        QString suggerimento;
+        std::function<void(int)> evento;
+    };
+    // The icons shown now.
+    QList<IconaNotifica> iconeNotifica;
+    bool areaNotificaDisponibile = true;
     // Answers scripted but not used yet; a test that ends with some left over scripted wrongly.
     qsizetype RispostePendenti() const {
         return risposte_.size() + risposteTesto_.size() + azioniModali_.size() +

@@ -4,16 +4,18 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QProcess>
-#include <QSettings>
-#include <QUrl>
-#include <QDir>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QUrl>
 
+#include "platform/FinestraGuida.h"
 #include "platform/RigaComando.h"
 
 namespace klavo {
@@ -138,17 +140,59 @@ bool PiattaformaQt::ApriFile(const QString& file, const QString& parametri,
 }
 
 void PiattaformaQt::MostraGuida(const QString& fileGuida) {
-    // TEMPORARY until the help window exists.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(fileGuida));
+    if (!guida_) {
+        guida_ = new FinestraGuida;
+        guida_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (!guida_->Apri(fileGuida)) {
+        delete guida_;
+        MostraMessaggio({QStringLiteral("Impossibile aprire la guida \"%1\".")
+                             .arg(QDir::toNativeSeparators(fileGuida)),
+                         QCoreApplication::applicationName(), Icona::Esclamazione});
+        return;
+    }
+    guida_->show();
+    guida_->raise();
+    guida_->activateWindow();
 }
 
-QString PiattaformaQt::TestoAppunti() { return QGuiApplication::clipboard()->text(); }
+bool PiattaformaQt::AggiungiIconaNotifica(QWidget& finestra, const QString& suggerimento,
+                                          std::function<void(int)> evento) {
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return false;
+    RimuoviIconaNotifica(finestra);
+    auto* icona = new QSystemTrayIcon(finestra.windowIcon(), &finestra);
+    icona->setToolTip(suggerimento);
+    QObject::connect(icona, &QSystemTrayIcon::activated, icona,
+                     [evento = std::move(evento)](QSystemTrayIcon::ActivationReason motivo) {
+                         if (motivo == QSystemTrayIcon::DoubleClick)
+                             evento(515);
+                         else if (motivo == QSystemTrayIcon::Context)
+                             evento(516);
+                     });
+    icona->show();
+    iconeNotifica_.insert(&finestra, icona);
+    return true;
+}
+
+void PiattaformaQt::RimuoviIconaNotifica(QWidget& finestra) {
+    if (QSystemTrayIcon* icona = iconeNotifica_.take(&finestra)) {
+        icona->hide();
+        icona->deleteLater();
+    }
+}
+
+QString PiattaformaQt::TestoAppunti() {
+    return QGuiApplication::clipboard()->text();
+}
 
 void PiattaformaQt::ImpostaTestoAppunti(const QString& testo) {
     QGuiApplication::clipboard()->setText(testo);
 }
 
-int PiattaformaQt::EseguiModale(QDialog& finestra) { return finestra.exec(); }
+int PiattaformaQt::EseguiModale(QDialog& finestra) {
+    return finestra.exec();
+}
 
 QString PiattaformaQt::CartellaWindows() {
     const QString cartella = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -171,6 +215,8 @@ void PiattaformaQt::TerminaProgramma() {
     QCoreApplication::exit(0);
 }
 
-QDateTime PiattaformaQt::Adesso() { return QDateTime::currentDateTime(); }
+QDateTime PiattaformaQt::Adesso() {
+    return QDateTime::currentDateTime();
+}
 
 } // namespace klavo

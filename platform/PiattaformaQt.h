@@ -2,7 +2,14 @@
 
 #include "platform/Piattaforma.h"
 
+#include <QHash>
+#include <QPointer>
+
+class QSystemTrayIcon;
+
 namespace klavo {
+
+class FinestraGuida;
 
 class PiattaformaQt : public Piattaforma {
 public:
@@ -14,6 +21,9 @@ public:
     bool AvviaComando(const QString& rigaComando) override;
     bool ApriFile(const QString& file, const QString& parametri, const QString& cartella) override;
     void MostraGuida(const QString& fileGuida) override;
+    bool AggiungiIconaNotifica(QWidget& finestra, const QString& suggerimento,
+                               std::function<void(int messaggio)> evento) override;
+    void RimuoviIconaNotifica(QWidget& finestra) override;
     QString TestoAppunti() override;
     void ImpostaTestoAppunti(const QString& testo) override;
     QString CartellaWindows() override;
@@ -25,6 +35,8 @@ public:
 
 private:
     bool terminato_ = false;
+    QHash<QWidget*, QPointer<QSystemTrayIcon>> iconeNotifica_;
+    QPointer<FinestraGuida> guida_;
 };
 
 } // namespace klavo

@@ -3,7 +3,9 @@
 namespace klavo {
 
 namespace {
-bool Spazio(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool Spazio(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 } // namespace
 
 QStringList DividiRigaComando(const QString& riga) {

@@ -12,10 +12,13 @@
 namespace klavo {
 
 namespace {
-constexpr int Pixel(int twip) { return twip / 15; }
+constexpr int Pixel(int twip) {
+    return twip / 15;
+}
 } // namespace
 
-Frm_Avanzamento::Frm_Avanzamento() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+Frm_Avanzamento::Frm_Avanzamento()
+    : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Frm_Avanzamento"));
     Lbl_Avanzamento = new QLabel(QStringLiteral("Salvataggio opzioni in corso..."), this);
     Lbl_Avanzamento->setObjectName(QStringLiteral("Lbl_Avanzamento"));

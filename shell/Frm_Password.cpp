@@ -54,9 +54,9 @@ Frm_Password::Frm_Password() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedS
     Txt_Password->setMinimumWidth(180);
     Img_OK = PulsanteImmagine(this, QStringLiteral("Img_OK"), QStringLiteral(":/immagini/ok.png"),
                               QStringLiteral("Conferma (INVIO)"));
-    Img_New = PulsanteImmagine(this, QStringLiteral("Img_New"),
-                               QStringLiteral(":/immagini/nuova.png"),
-                               QStringLiteral("Nuova Password"));
+    Img_New =
+        PulsanteImmagine(this, QStringLiteral("Img_New"), QStringLiteral(":/immagini/nuova.png"),
+                         QStringLiteral("Nuova Password"));
 
     auto* griglia = new QGridLayout(this);
     griglia->addWidget(Image1, 0, 0, 2, 1);

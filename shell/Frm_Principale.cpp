@@ -27,9 +27,9 @@ void Frm_Principale::CreaMenuOpzioni() {
     Mnu_Opzioni = menuBar()->addMenu(QStringLiteral("&Opzioni"));
     Mnu_Opzioni->setObjectName(QStringLiteral("Mnu_Opzioni"));
     Mnu_Opzioni->menuAction()->setObjectName(QStringLiteral("Mnu_Opzioni"));
-    Mnu_Elimina = VoceSpuntabile(Mnu_Opzioni, QStringLiteral("Mnu_Elimina"),
-                                 QStringLiteral("&Elimina il file origine"),
-                                 [this] { Mnu_Elimina_Click(); });
+    Mnu_Elimina =
+        VoceSpuntabile(Mnu_Opzioni, QStringLiteral("Mnu_Elimina"),
+                       QStringLiteral("&Elimina il file origine"), [this] { Mnu_Elimina_Click(); });
     Separatore(Mnu_Opzioni, QStringLiteral("sep5"));
     Mnu_Algoritmo = Sottomenu(Mnu_Opzioni, QStringLiteral("Mnu_Algoritmo"),
                               QStringLiteral("&Algoritmo di crittografia"));
@@ -42,9 +42,9 @@ void Frm_Principale::CreaMenuOpzioni() {
                                          QStringLiteral("Chiedi &Password all'avvio"),
                                          [this] { Mnu_Chiedi_Password_Click(); });
     Separatore(Mnu_Opzioni, QStringLiteral("sep3_1"));
-    Mnu_Salva_Adesso = Voce(Mnu_Opzioni, QStringLiteral("Mnu_Salva_Adesso"),
-                            QStringLiteral("&Salva opzioni adesso"),
-                            [this] { Mnu_Salva_Adesso_Click(); });
+    Mnu_Salva_Adesso =
+        Voce(Mnu_Opzioni, QStringLiteral("Mnu_Salva_Adesso"),
+             QStringLiteral("&Salva opzioni adesso"), [this] { Mnu_Salva_Adesso_Click(); });
     Mnu_Salva_Uscita = VoceSpuntabile(Mnu_Opzioni, QStringLiteral("Mnu_Salva_Uscita"),
                                       QStringLiteral("Salva opzioni all'uscita"),
                                       [this] { Mnu_Salva_Uscita_Click(); });
@@ -89,11 +89,11 @@ void Frm_Principale::Mnu_Sicuro_Click() {
 
 void Frm_Principale::Mnu_Chiedi_Password_Click() {
     if (Mnu_Chiedi_Password->isChecked()) {
-        const Risposta r = Msg(QStringLiteral("Tutti gli utenti potranno accedere a ") +
-                                   TitoloProgramma +
-                                   QStringLiteral(".\r\nEliminare la Password di avvio del "
-                                                  "programma?"),
-                               Icona::Esclamazione, Pulsanti::SiNo, TitoloProgramma, Risposta::No);
+        const Risposta r =
+            Msg(QStringLiteral("Tutti gli utenti potranno accedere a ") + TitoloProgramma +
+                    QStringLiteral(".\r\nEliminare la Password di avvio del "
+                                   "programma?"),
+                Icona::Esclamazione, Pulsanti::SiNo, TitoloProgramma, Risposta::No);
         if (r != Risposta::Si)
             return;
         Mnu_Chiedi_Password->setChecked(false);
@@ -115,8 +115,7 @@ void Frm_Principale::Mnu_Chiedi_Password_Click() {
         Msg(testo::MessaggioCarattereNonAmmesso(*c), Icona::Errore);
         return;
     }
-    if (Msg(QStringLiteral("Confermare '") + password +
-                QStringLiteral("' come Password di avvio?"),
+    if (Msg(QStringLiteral("Confermare '") + password + QStringLiteral("' come Password di avvio?"),
             Icona::Domanda, Pulsanti::OKAnnulla) != Risposta::OK)
         return;
     ChiediPasswordAvvio = true;
@@ -129,7 +128,9 @@ void Frm_Principale::Mnu_Chiedi_Password_Click() {
     }
 }
 
-void Frm_Principale::Mnu_Salva_Adesso_Click() { SalvaOpzioni(QStringLiteral("Salva opzioni adesso")); }
+void Frm_Principale::Mnu_Salva_Adesso_Click() {
+    SalvaOpzioni(QStringLiteral("Salva opzioni adesso"));
+}
 
 void Frm_Principale::Mnu_Salva_Uscita_Click() {
     Mnu_Salva_Uscita->setChecked(!Mnu_Salva_Uscita->isChecked());
@@ -145,7 +146,8 @@ void Frm_Principale::Mnu_Ripristina_Default_Click() {
     AlgoritmoCodifica = QStringLiteral("Veloce");
     Mnu_Veloce->setChecked(true);
     Mnu_Sicuro->setChecked(false);
-    if (Msg(QStringLiteral("Opzioni di default ripristinate.\r\nUtilizzarle per il prossimo avvio?"),
+    if (Msg(QStringLiteral(
+                "Opzioni di default ripristinate.\r\nUtilizzarle per il prossimo avvio?"),
             Icona::Informazione, Pulsanti::SiNo) == Risposta::Si)
         SalvaOpzioni(QStringLiteral("Salva opzioni di default"));
 }

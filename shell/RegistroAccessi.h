@@ -11,5 +11,9 @@ QString FileRegistroAccessi();
 bool EsisteRegistroAccessi();
 // Appends the line of a blocked start now. Throws Errore when it cannot be written.
 void RegistraAccessoNegato();
+// The logged lines, oldest first; empty when there is no log or it cannot be read.
+QStringList LeggiRegistroAccessi();
+// Deletes the log, not forced: a read-only log stays. False when it was not deleted.
+bool EliminaRegistroAccessi();
 
 } // namespace klavo

@@ -16,10 +16,10 @@
 namespace klavo {
 
 // The fixed seed of each scrambled file.
-inline constexpr std::int16_t SemePasswordAvvio = 3;     // Win.i_o
-inline constexpr std::int16_t SemeBloccoControllo = 7;   // check block (Tmp.dl_ and copies)
-inline constexpr std::int16_t SemePasswordArchivio = 5;  // Systm2.dll
-inline constexpr std::int16_t SemeDatabaseArchivio = 9;  // SysDat.dll
+inline constexpr std::int16_t SemePasswordAvvio = 3;    // Win.i_o
+inline constexpr std::int16_t SemeBloccoControllo = 7;  // check block (Tmp.dl_ and copies)
+inline constexpr std::int16_t SemePasswordArchivio = 5; // Systm2.dll
+inline constexpr std::int16_t SemeDatabaseArchivio = 9; // SysDat.dll
 
 // Klavo's pseudo-random generator. Recurrence: SplitMix64 (a 64-bit state advanced by the
 // golden-ratio increment 0x9E3779B97F4A7C15 and passed through the SplitMix finaliser). Reseed:

@@ -51,8 +51,9 @@ QByteArray LeggiFile(const QString& percorso) {
 void ScriviFile(const QString& percorso, const QByteArray& dati) {
     // A read-only file stays read-only: replacing it would override the user's protection.
     if (SolaLettura(percorso))
-        throw Errore(QStringLiteral("Impossibile scrivere il file \"%1\".\r\nIl file è di sola lettura.")
-                         .arg(QDir::toNativeSeparators(percorso)));
+        throw Errore(
+            QStringLiteral("Impossibile scrivere il file \"%1\".\r\nIl file è di sola lettura.")
+                .arg(QDir::toNativeSeparators(percorso)));
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly) || file.write(dati) != dati.size() || !file.commit())
         throw Errore(MessaggioScrittura(file));

@@ -20,6 +20,8 @@ QString FileProgramma(const QString& nome) {
     return Piattaforma::attuale().CartellaProgramma() + QLatin1Char('/') + nome;
 }
 
-QString FileWindows(const QString& nome) { return CartellaWindows + QLatin1Char('/') + nome; }
+QString FileWindows(const QString& nome) {
+    return CartellaWindows + QLatin1Char('/') + nome;
+}
 
 } // namespace klavo

@@ -2,13 +2,14 @@
 
 namespace klavo {
 
-QAction* Voce(QMenu* menu, const QString& nome, const QString& testo,
-              std::function<void()> gestore, const QKeySequence& scorciatoia) {
+QAction* Voce(QMenu* menu, const QString& nome, const QString& testo, std::function<void()> gestore,
+              const QKeySequence& scorciatoia) {
     QAction* voce = menu->addAction(testo);
     voce->setObjectName(nome);
     if (!scorciatoia.isEmpty())
         voce->setShortcut(scorciatoia);
-    QObject::connect(voce, &QAction::triggered, voce, [gestore = std::move(gestore)] { gestore(); });
+    QObject::connect(voce, &QAction::triggered, voce,
+                     [gestore = std::move(gestore)] { gestore(); });
     return voce;
 }
 

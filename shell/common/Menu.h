@@ -11,8 +11,8 @@
 
 namespace klavo {
 
-QAction* Voce(QMenu* menu, const QString& nome, const QString& testo,
-              std::function<void()> gestore, const QKeySequence& scorciatoia = {});
+QAction* Voce(QMenu* menu, const QString& nome, const QString& testo, std::function<void()> gestore,
+              const QKeySequence& scorciatoia = {});
 QAction* VoceSpuntabile(QMenu* menu, const QString& nome, const QString& testo,
                         std::function<void()> gestore);
 QAction* Separatore(QMenu* menu, const QString& nome);

@@ -90,7 +90,9 @@ QByteArray UnisciRighe(const QStringList& righe) {
     return byte;
 }
 
-QStringList LeggiRighe(const QString& percorso) { return DividiRighe(LeggiFile(percorso)); }
+QStringList LeggiRighe(const QString& percorso) {
+    return DividiRighe(LeggiFile(percorso));
+}
 
 void ScriviRighe(const QString& percorso, const QStringList& righe) {
     ScriviFile(percorso, UnisciRighe(righe));
