@@ -261,9 +261,8 @@ QByteArray ScriviClip(const Clip& clip) {
     AggiungiDword(strf, dimensioneFotogramma);
     strf.append(16, '\0');
 
-    const QByteArray hdrl =
-        Lista("hdrl", Blocco("avih", avih) +
-                          Lista("strl", Blocco("strh", strh) + Blocco("strf", strf)));
+    const QByteArray hdrl = Lista(
+        "hdrl", Blocco("avih", avih) + Lista("strl", Blocco("strh", strh) + Blocco("strf", strf)));
 
     QByteArray movi("movi", 4);
     QByteArray idx1;
@@ -285,8 +284,8 @@ QByteArray ScriviClip(const Clip& clip) {
         movi += Blocco("00db", fotogramma);
     }
 
-    return Blocco("RIFF", QByteArray("AVI ", 4) + hdrl + Blocco("LIST", movi) +
-                              Blocco("idx1", idx1));
+    return Blocco("RIFF",
+                  QByteArray("AVI ", 4) + hdrl + Blocco("LIST", movi) + Blocco("idx1", idx1));
 }
 
 } // namespace klavo::avi

@@ -107,9 +107,10 @@ void FinestraGuida::Filtra() {
 void FinestraGuida::MostraArgomento() {
     const QListWidgetItem* voce = Lst_Argomenti->currentItem();
     if (!voce) {
-        Pagina->setHtml(argomenti_.isEmpty()
-                            ? QStringLiteral("<p>La guida non è disponibile.</p>")
-                            : QStringLiteral("<p>Nessun argomento contiene le parole cercate.</p>"));
+        Pagina->setHtml(
+            argomenti_.isEmpty()
+                ? QStringLiteral("<p>La guida non è disponibile.</p>")
+                : QStringLiteral("<p>Nessun argomento contiene le parole cercate.</p>"));
         return;
     }
     Pagina->setHtml(argomenti_[voce->data(Qt::UserRole).toInt()].html);

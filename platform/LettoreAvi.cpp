@@ -45,11 +45,17 @@ void LettoreAvi::Riproduci() {
         timer_->start();
 }
 
-void LettoreAvi::Ferma() { timer_->stop(); }
+void LettoreAvi::Ferma() {
+    timer_->stop();
+}
 
-bool LettoreAvi::InRiproduzione() const { return timer_->isActive(); }
+bool LettoreAvi::InRiproduzione() const {
+    return timer_->isActive();
+}
 
-int LettoreAvi::Intervallo() const { return timer_->interval(); }
+int LettoreAvi::Intervallo() const {
+    return timer_->interval();
+}
 
 void LettoreAvi::Avanza() {
     if (!fotogrammi_.isEmpty())

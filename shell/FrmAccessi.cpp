@@ -19,7 +19,8 @@ FrmAccessi::FrmAccessi() {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     Label1 = new QLabel(
-        QStringLiteral("Sono stati rilevati i seguenti tentativi di accesso non autorizzati:"), this);
+        QStringLiteral("Sono stati rilevati i seguenti tentativi di accesso non autorizzati:"),
+        this);
     Label1->setObjectName(QStringLiteral("Label1"));
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
@@ -62,6 +63,8 @@ void FrmAccessi::CmdCancella_Click() {
     List1->clear();
 }
 
-void FrmAccessi::CmdChiudi_Click() { finestre::Scarica(this); }
+void FrmAccessi::CmdChiudi_Click() {
+    finestre::Scarica(this);
+}
 
 } // namespace klavo

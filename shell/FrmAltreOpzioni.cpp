@@ -27,8 +27,8 @@ FrmAltreOpzioni::FrmAltreOpzioni() {
     };
     Option1 = opzione(OpzioneTraybar, QStringLiteral("Avvia Klavo ridotto ad icona (in traybar)"));
     Option2 = opzione(OpzioneTrueCrypt, QStringLiteral("Gestisci la chiusura con TrueCrypt"));
-    Option3 = opzione(OpzioneNessunaGestione,
-                      QStringLiteral("Non gestire la chiusura dei drive aperti"));
+    Option3 =
+        opzione(OpzioneNessunaGestione, QStringLiteral("Non gestire la chiusura dei drive aperti"));
     auto* riquadro = new QVBoxLayout(Frame1);
     riquadro->addWidget(Option1);
     riquadro->addWidget(Option2);

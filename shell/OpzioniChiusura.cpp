@@ -8,7 +8,9 @@
 
 namespace klavo {
 
-QString FileOpzioniChiusura() { return FileProgramma(QStringLiteral("drv.dll")); }
+QString FileOpzioniChiusura() {
+    return FileProgramma(QStringLiteral("drv.dll"));
+}
 
 QString LeggiOpzioneChiusura() {
     if (!QFileInfo::exists(FileOpzioniChiusura()))
