@@ -1,8 +1,16 @@
 #include "shell/Frm_Principale.h"
 
+#include "drives/ComandiDrive.h"
+#include "drives/FrmTaskbar.h"
+#include "drives/TrueCrypt.h"
+#include "platform/LettoreAvi.h"
+#include "shell/FrmAccessi.h"
+#include "shell/FrmAltreOpzioni.h"
 #include "shell/Impostazioni.h"
 #include "shell/Opzioni.h"
+#include "shell/OpzioniChiusura.h"
 #include "shell/PasswordAvvio.h"
+#include "shell/RegistroAccessi.h"
 #include "shell/common/Errore.h"
 #include "shell/common/Finestre.h"
 #include "shell/common/Globali.h"
@@ -11,16 +19,170 @@
 #include "shell/common/TestoFile.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace klavo {
 
+namespace {
+
+// An item of a window that a later version of the program opens: shown, not yet usable.
+QAction* VoceDisattivata(QMenu* menu, const QString& nome, const QString& testo,
+                         const QKeySequence& scorciatoia = {}) {
+    QAction* voce = menu->addAction(testo);
+    voce->setObjectName(nome);
+    voce->setShortcut(scorciatoia);
+    voce->setEnabled(false);
+    return voce;
+}
+
+QToolButton* PulsanteOperazione(QWidget* padre, const QString& nome, const QString& testo,
+                                const QString& immagine) {
+    auto* b = new QToolButton(padre);
+    b->setObjectName(nome);
+    b->setText(testo);
+    b->setToolTip(testo);
+    b->setIcon(QIcon(immagine));
+    b->setIconSize(QSize(40, 40));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setAutoRaise(true);
+    b->setFixedSize(88, 72);
+    return b;
+}
+
+// The alarm LED: a red circle, 135 twips across.
+QPixmap Led() {
+    QPixmap led(9, 9);
+    led.fill(Qt::transparent);
+    QPainter p(&led);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::red, 1));
+    p.setBrush(Qt::red);
+    p.drawEllipse(QRectF(0.5, 0.5, 8, 8));
+    return led;
+}
+
+} // namespace
+
 Frm_Principale::Frm_Principale() {
     setObjectName(QStringLiteral("Frm_Principale"));
-    setWindowTitle(TitoloProgramma);
     setWindowIcon(QIcon(QStringLiteral(":/immagini/klavo.png")));
+    CreaControlli();
+    CreaMenuCripta();
     CreaMenuOpzioni();
+    CreaMenuStrumenti();
+    CreaMenuHelp();
+
+    // Initialisation: the LED blinks for the whole run when the access log exists now.
+    if (EsisteRegistroAccessi())
+        AlarmBreak->start();
+
+    // Load.
+    RigaComando = Piattaforma::attuale().RigaComando();
+    // A request hides the window as soon as it is served: it is never seen meanwhile.
+    if (!RigaComando.isEmpty())
+        setWindowOpacity(0.0);
+    setWindowTitle(TitoloProgramma);
+    Mnu_Informazioni_SU->setText(QStringLiteral("&Informazioni su ") + TitoloProgramma);
     MostraOpzioni();
+    LunghezzaDati = 0;
+}
+
+void Frm_Principale::CreaControlli() {
+    auto* centro = new QWidget(this);
+    setCentralWidget(centro);
+
+    Animation1 = new LettoreAvi(centro);
+    Animation1->setObjectName(QStringLiteral("Animation1"));
+    Animation1->setFixedSize(136, 28);
+
+    Frame = new QGroupBox(centro);
+    Frame->setObjectName(QStringLiteral("Frame"));
+    Cmd_Cripta_File =
+        PulsanteOperazione(Frame, QStringLiteral("Cmd_Cripta_File"), QStringLiteral("Cripta file"),
+                           QStringLiteral(":/immagini/cripta_file.png"));
+    Cmd_Cripta_Cartella = PulsanteOperazione(Frame, QStringLiteral("Cmd_Cripta_Cartella"),
+                                             QStringLiteral("Cripta cartella"),
+                                             QStringLiteral(":/immagini/cripta_cartella.png"));
+    Cmd_Decripta_File = PulsanteOperazione(Frame, QStringLiteral("Cmd_Decripta_File"),
+                                           QStringLiteral("Decripta file"),
+                                           QStringLiteral(":/immagini/decripta_file.png"));
+    Cmd_Decripta_Cartella = PulsanteOperazione(Frame, QStringLiteral("Cmd_Decripta_Cartella"),
+                                               QStringLiteral("Decripta cartella"),
+                                               QStringLiteral(":/immagini/decripta_cartella.png"));
+    auto* pulsanti = new QHBoxLayout(Frame);
+    for (QToolButton* b :
+         {Cmd_Cripta_File, Cmd_Cripta_Cartella, Cmd_Decripta_File, Cmd_Decripta_Cartella}) {
+        // The file operations come with the file selection.
+        b->setEnabled(false);
+        pulsanti->addWidget(b);
+    }
+    connect(Cmd_Cripta_File, &QToolButton::clicked, this, &Frm_Principale::Cmd_Cripta_File_Click);
+    connect(Cmd_Cripta_Cartella, &QToolButton::clicked, this,
+            &Frm_Principale::Cmd_Cripta_Cartella_Click);
+    connect(Cmd_Decripta_File, &QToolButton::clicked, this,
+            &Frm_Principale::Cmd_Decripta_File_Click);
+    connect(Cmd_Decripta_Cartella, &QToolButton::clicked, this,
+            &Frm_Principale::Cmd_Decripta_Cartella_Click);
+
+    auto* layout = new QVBoxLayout(centro);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->addWidget(Animation1, 0, Qt::AlignLeft);
+    layout->addWidget(Frame);
+
+    // The LED stands at 2280, 240 twips, over the rest of the window.
+    Image1 = new QLabel(centro);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(Led());
+    Image1->setGeometry(152, 16, 9, 9);
+    Image1->hide();
+
+    AlarmShow = new QTimer(this);
+    AlarmShow->setObjectName(QStringLiteral("AlarmShow"));
+    AlarmShow->setInterval(IntervalloAlarmShow);
+    AlarmBreak = new QTimer(this);
+    AlarmBreak->setObjectName(QStringLiteral("AlarmBreak"));
+    AlarmBreak->setInterval(IntervalloAlarmBreak);
+    TimerInfo = new QTimer(this);
+    TimerInfo->setObjectName(QStringLiteral("TimerInfo"));
+    TimerInfo->setInterval(IntervalloTimerInfo);
+    connect(AlarmShow, &QTimer::timeout, this, &Frm_Principale::AlarmShow_Timer);
+    connect(AlarmBreak, &QTimer::timeout, this, &Frm_Principale::AlarmBreak_Timer);
+    connect(TimerInfo, &QTimer::timeout, this, &Frm_Principale::TimerInfo_Timer);
+}
+
+void Frm_Principale::CreaMenuCripta() {
+    Mnu_Cripta = menuBar()->addMenu(QStringLiteral("&Cripta"));
+    Mnu_Cripta->setObjectName(QStringLiteral("Mnu_Cripta"));
+    Mnu_Cripta->menuAction()->setObjectName(QStringLiteral("Mnu_Cripta"));
+    Mnu_File = Voce(
+        Mnu_Cripta, QStringLiteral("Mnu_File"), QStringLiteral("&File"),
+        [this] { Cmd_Cripta_File_Click(); }, QKeySequence(Qt::Key_F3));
+    Separatore(Mnu_Cripta, QStringLiteral("sep1"));
+    Mnu_Cartella = Voce(
+        Mnu_Cripta, QStringLiteral("Mnu_Cartella"), QStringLiteral("&Cartella"),
+        [this] { Cmd_Cripta_Cartella_Click(); }, QKeySequence(Qt::Key_F4));
+
+    Mnu_Decripta = menuBar()->addMenu(QStringLiteral("&Decripta"));
+    Mnu_Decripta->setObjectName(QStringLiteral("Mnu_Decripta"));
+    Mnu_Decripta->menuAction()->setObjectName(QStringLiteral("Mnu_Decripta"));
+    Mnu_File2 = Voce(
+        Mnu_Decripta, QStringLiteral("Mnu_File2"), QStringLiteral("&File"),
+        [this] { Cmd_Decripta_File_Click(); }, QKeySequence(Qt::Key_F7));
+    Separatore(Mnu_Decripta, QStringLiteral("sep2"));
+    Mnu_Cartella2 = Voce(
+        Mnu_Decripta, QStringLiteral("Mnu_Cartella2"), QStringLiteral("&Cartella"),
+        [this] { Cmd_Decripta_Cartella_Click(); }, QKeySequence(Qt::Key_F8));
+
+    for (QAction* voce : {Mnu_File, Mnu_Cartella, Mnu_File2, Mnu_Cartella2})
+        voce->setEnabled(false);
 }
 
 void Frm_Principale::CreaMenuOpzioni() {
@@ -150,6 +312,199 @@ void Frm_Principale::Mnu_Ripristina_Default_Click() {
                 "Opzioni di default ripristinate.\r\nUtilizzarle per il prossimo avvio?"),
             Icona::Informazione, Pulsanti::SiNo) == Risposta::Si)
         SalvaOpzioni(QStringLiteral("Salva opzioni di default"));
+}
+
+void Frm_Principale::CreaMenuStrumenti() {
+    Mnu_Utilita = menuBar()->addMenu(QStringLiteral("&Strumenti"));
+    Mnu_Utilita->setObjectName(QStringLiteral("Mnu_Utilità"));
+    Mnu_Utilita->menuAction()->setObjectName(QStringLiteral("Mnu_Utilità"));
+    Mnu_Genera = VoceDisattivata(Mnu_Utilita, QStringLiteral("Mnu_Genera"),
+                                 QStringLiteral("&Genera Password..."));
+    Mnu_Archivio = VoceDisattivata(Mnu_Utilita, QStringLiteral("Mnu_Archivio"),
+                                   QStringLiteral("&Archivio Password"));
+    Separatore(Mnu_Utilita, QStringLiteral("sepa1"));
+    MnuProtection = VoceDisattivata(Mnu_Utilita, QStringLiteral("MnuProtection"),
+                                    QStringLiteral("&De Raduvadori..."));
+    Separatore(Mnu_Utilita, QStringLiteral("Separator0021"));
+    MnuKlavoUSB =
+        VoceDisattivata(Mnu_Utilita, QStringLiteral("MnuKlavoUSB"), QStringLiteral("KlavoUSB..."));
+    Separatore(Mnu_Utilita, QStringLiteral("ssas"));
+
+    MnuDriveVirtuale = Sottomenu(Mnu_Utilita, QStringLiteral("MnuDriveVirtuale"),
+                                 QStringLiteral("Drive Virtuale Criptato"));
+    MnuApriDrive = Voce(
+        MnuDriveVirtuale, QStringLiteral("MnuApriDrive"), QStringLiteral("Apri..."),
+        [] { drive::ApriDrive(); }, QKeySequence(Qt::CTRL | Qt::Key_A));
+    MnuChiudiDrive = Voce(
+        MnuDriveVirtuale, QStringLiteral("MnuChiudiDrive"), QStringLiteral("Chiudi..."),
+        [] { drive::ChiudiDrive(drive::Controllo::Presenza); }, QKeySequence(Qt::CTRL | Qt::Key_C));
+    MnuChiudiTutti = Voce(
+        MnuDriveVirtuale, QStringLiteral("MnuChiudiTutti"),
+        QStringLiteral("Chiudi tutti i Drive aperti"),
+        [] { drive::ChiudiTutti(drive::Controllo::Presenza); }, QKeySequence(Qt::CTRL | Qt::Key_T));
+    Separatore(MnuDriveVirtuale, QStringLiteral("separat01"));
+    MnuCreaDrive = VoceDisattivata(MnuDriveVirtuale, QStringLiteral("MnuCreaDrive"),
+                                   QStringLiteral("Crea un nuovo Drive Virtuale Criptato"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_D));
+    Separatore(MnuDriveVirtuale, QStringLiteral("separat02"));
+    MnuAvviaTC = Voce(MnuDriveVirtuale, QStringLiteral("MnuAvviaTC"),
+                      QStringLiteral("Avvia TrueCrypt"), [] { drive::AvviaTrueCrypt(); });
+    Separatore(MnuDriveVirtuale, QStringLiteral("separ02"));
+    MnuChiusura = Voce(MnuDriveVirtuale, QStringLiteral("MnuChiusura"),
+                       QStringLiteral("Opzioni di chiusura..."), [this] { MnuChiusura_Click(); });
+
+    Separatore(Mnu_Utilita, QStringLiteral("separ22"));
+    Mnu_Estensioni = VoceDisattivata(Mnu_Utilita, QStringLiteral("Mnu_Estensioni"),
+                                     QStringLiteral("&Estensione file criptati"));
+    MnuAccessi = Voce(Mnu_Utilita, QStringLiteral("MnuAccessi"),
+                      QStringLiteral("Accessi non autorizzati..."), [this] { MnuAccessi_Click(); });
+}
+
+void Frm_Principale::CreaMenuHelp() {
+    Mnu_Help = menuBar()->addMenu(QStringLiteral("&?"));
+    Mnu_Help->setObjectName(QStringLiteral("Mnu_Help"));
+    Mnu_Help->menuAction()->setObjectName(QStringLiteral("Mnu_Help"));
+    Mnu_Guida = Voce(
+        Mnu_Help, QStringLiteral("Mnu_Guida"), QStringLiteral("&Guida in linea"),
+        [this] { Mnu_Guida_Click(); }, QKeySequence(Qt::Key_F1));
+    Separatore(Mnu_Help, QStringLiteral("S"));
+    Mnu_Informazioni_SU = VoceDisattivata(Mnu_Help, QStringLiteral("Mnu_Informazioni_SU"),
+                                          QStringLiteral("&Informazioni su "));
+}
+
+// The file selection fills these four; until then their buttons and items are disabled.
+void Frm_Principale::Cmd_Cripta_File_Click() {}
+
+void Frm_Principale::Cmd_Decripta_File_Click() {}
+
+void Frm_Principale::Cmd_Cripta_Cartella_Click() {}
+
+void Frm_Principale::Cmd_Decripta_Cartella_Click() {}
+
+void Frm_Principale::MnuChiusura_Click() {
+    Piattaforma::attuale().EseguiModale(finestre::Finestra<FrmAltreOpzioni>());
+    // Closed from its title bar it unloads all the same.
+    if (FrmAltreOpzioni* f = finestre::SeCaricata<FrmAltreOpzioni>())
+        finestre::Scarica(f);
+}
+
+void Frm_Principale::MnuAccessi_Click() {
+    Piattaforma::attuale().EseguiModale(finestre::Finestra<FrmAccessi>());
+    if (FrmAccessi* f = finestre::SeCaricata<FrmAccessi>())
+        finestre::Scarica(f);
+}
+
+void Frm_Principale::Mnu_Guida_Click() {
+    Piattaforma::attuale().MostraGuida(FileProgramma(QStringLiteral("VLHLP.hlp")));
+}
+
+void Frm_Principale::AlarmBreak_Timer() {
+    Image1->hide();
+    AlarmBreak->stop();
+    AlarmShow->start();
+}
+
+void Frm_Principale::AlarmShow_Timer() {
+    Image1->show();
+    AlarmShow->stop();
+    AlarmBreak->start();
+}
+
+void Frm_Principale::TimerInfo_Timer() {
+    Frame->setTitle(QString());
+}
+
+bool Frm_Principale::event(QEvent* evento) {
+    if (evento->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QMainWindow::event(evento);
+}
+
+void Frm_Principale::showEvent(QShowEvent* evento) {
+    QMainWindow::showEvent(evento);
+    if (!RigaComando.isEmpty())
+        QTimer::singleShot(0, this, [this] {
+            if (!RigaComando.isEmpty())
+                Form_Activate();
+        });
+}
+
+void Frm_Principale::Form_Activate() {
+    Animation1->Apri(FileProgramma(QStringLiteral("Main.avi")));
+    Animation1->Riproduci();
+    if (!RigaComando.isEmpty())
+        ServiRichiesta();
+}
+
+void Frm_Principale::ServiRichiesta() {
+    hide();
+    setWindowOpacity(1.0);
+    DaRigaComando = true;
+    // The switch, a blank, the file: quotes are part of the name.
+    const QString opzione = RigaComando.left(2);
+    FileRigaComando = RigaComando.mid(3);
+    // Served once: a later activation finds nothing to do.
+    RigaComando.clear();
+    Piattaforma& piattaforma = Piattaforma::attuale();
+
+    if (!QFileInfo(FileRigaComando).isFile()) {
+        Msg(QStringLiteral("Il nome del file specificato non è valido."), Icona::Esclamazione);
+        DaRigaComando = false;
+        piattaforma.TerminaProgramma();
+        return;
+    }
+    if (opzione == QLatin1String("/d")) {
+        CommonDialog1.FileName = FileRigaComando;
+        Cmd_Decripta_File_Click();
+    } else if (opzione == QLatin1String("/c")) {
+        CommonDialog1.FileName = FileRigaComando;
+        Cmd_Cripta_File_Click();
+    } else if (opzione == QLatin1String("/o")) {
+        ApriContenitore();
+    } else {
+        Msg(QStringLiteral(
+                "La sintassi del nome del file, della directory o del volume non è corretta."),
+            Icona::Esclamazione);
+        DaRigaComando = false;
+        piattaforma.TerminaProgramma();
+    }
+}
+
+void Frm_Principale::ApriContenitore() {
+    // No option chosen (no drv.dll, an empty one, or a word that names no option): the window
+    // stays minimised on the taskbar.
+    QString opzione = LeggiOpzioneChiusura();
+    if (opzione != OpzioneTraybar && opzione != OpzioneTrueCrypt &&
+        opzione != OpzioneNessunaGestione)
+        opzione.clear();
+    if (opzione.isEmpty())
+        showMinimized();
+
+    Piattaforma& piattaforma = Piattaforma::attuale();
+    if (!truecrypt::Presente()) {
+        Msg(truecrypt::MessaggioMancante, Icona::Esclamazione);
+        piattaforma.TerminaProgramma();
+        return;
+    }
+    piattaforma.ApriFile(truecrypt::FileTrueCrypt(),
+                         truecrypt::ParametriApertura(FileRigaComando, opzione == OpzioneTrueCrypt),
+                         QString());
+
+    if (opzione == OpzioneTraybar) {
+        setWindowState(windowState() | Qt::WindowMinimized);
+        FrmTaskbar& taskbar = finestre::Finestra<FrmTaskbar>();
+        // Without a notification area the program would run unseen: the window stays on the
+        // taskbar instead.
+        if (!taskbar.IconaPresente()) {
+            finestre::Scarica(&taskbar);
+            showMinimized();
+        }
+    } else if (!opzione.isEmpty()) {
+        piattaforma.TerminaProgramma();
+        return;
+    }
+    // A later encryption from this window is an ordinary one.
+    DaRigaComando = false;
 }
 
 void Frm_Principale::closeEvent(QCloseEvent* evento) {

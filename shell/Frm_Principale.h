@@ -1,18 +1,63 @@
 #pragma once
 
-// The main window of Klavo.
+// The main window of Klavo: the four operation buttons, the menus from which every other window
+// is opened, the alarm LED, the clip, and the requests of the command line.
 
 #include <QMainWindow>
 
 class QAction;
+class QGroupBox;
+class QLabel;
 class QMenu;
+class QTimer;
+class QToolButton;
 
 namespace klavo {
+
+class LettoreAvi;
 
 class Frm_Principale : public QMainWindow {
     Q_OBJECT
 public:
+    // Intervals of the window's timers, in milliseconds.
+    static constexpr int IntervalloAlarmShow = 2000;
+    static constexpr int IntervalloAlarmBreak = 75;
+    static constexpr int IntervalloTimerInfo = 3000;
+
     Frm_Principale();
+
+    // The window's common dialog: the file name that the file dialogs start from and leave, and
+    // that a request of the command line hands to the file handlers.
+    struct DialogoComune {
+        QString FileName;
+    };
+    DialogoComune CommonDialog1;
+
+    // The program's command line, taken when the window loads; emptied once its request is served.
+    QString RigaComando;
+
+    // Every activation: plays the clip and, the first time, serves the command line's request.
+    // The request is served right after the window is first shown even when the desktop does
+    // not activate it.
+    void Form_Activate();
+
+    // Cripta and Decripta menus, and the buttons they share their handlers with
+    QMenu* Mnu_Cripta;
+    QAction* Mnu_File;
+    QAction* Mnu_Cartella;
+    QMenu* Mnu_Decripta;
+    QAction* Mnu_File2;
+    QAction* Mnu_Cartella2;
+    QToolButton* Cmd_Cripta_File;
+    QToolButton* Cmd_Cripta_Cartella;
+    QToolButton* Cmd_Decripta_File;
+    QToolButton* Cmd_Decripta_Cartella;
+    // The file operations. A request of the command line calls the single-file ones with
+    // DaRigaComando set and the file in CommonDialog1.FileName.
+    void Cmd_Cripta_File_Click();
+    void Cmd_Decripta_File_Click();
+    void Cmd_Cripta_Cartella_Click();
+    void Cmd_Decripta_Cartella_Click();
 
     // Opzioni menu
     QMenu* Mnu_Opzioni;
@@ -33,12 +78,58 @@ public:
     void Mnu_Salva_Uscita_Click();
     void Mnu_Ripristina_Default_Click();
 
+    // Strumenti menu
+    QMenu* Mnu_Utilita;
+    QAction* Mnu_Genera;
+    QAction* Mnu_Archivio;
+    QAction* MnuProtection;
+    QAction* MnuKlavoUSB;
+    QMenu* MnuDriveVirtuale;
+    QAction* MnuApriDrive;
+    QAction* MnuChiudiDrive;
+    QAction* MnuChiudiTutti;
+    QAction* MnuCreaDrive;
+    QAction* MnuAvviaTC;
+    QAction* MnuChiusura;
+    QAction* Mnu_Estensioni;
+    QAction* MnuAccessi;
+
+    void MnuChiusura_Click();
+    void MnuAccessi_Click();
+
+    // ? menu
+    QMenu* Mnu_Help;
+    QAction* Mnu_Guida;
+    QAction* Mnu_Informazioni_SU;
+
+    void Mnu_Guida_Click();
+
+    // Controls
+    QGroupBox* Frame;
+    QLabel* Image1;
+    LettoreAvi* Animation1;
+    QTimer* AlarmShow;
+    QTimer* AlarmBreak;
+    QTimer* TimerInfo;
+
+    void AlarmShow_Timer();
+    void AlarmBreak_Timer();
+    void TimerInfo_Timer();
+
 protected:
+    bool event(QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    void CreaControlli();
+    void CreaMenuCripta();
     void CreaMenuOpzioni();
+    void CreaMenuStrumenti();
+    void CreaMenuHelp();
     void MostraOpzioni();
+    void ServiRichiesta();
+    void ApriContenitore();
 };
 
 } // namespace klavo
