@@ -82,6 +82,10 @@ void FrmTaskbar::MnuEsci_Click() {
     if (Frm_Principale* principale = finestre::SeCaricata<Frm_Principale>())
         finestre::Scarica(principale);
     finestre::Scarica(this);
+    // Hidden windows closing do not end the event loop by themselves. A window still loaded
+    // (the wait window of a save at exit) ends it when it closes.
+    if (finestre::Registro().isEmpty())
+        Piattaforma::attuale().TerminaProgramma();
 }
 
 } // namespace klavo
