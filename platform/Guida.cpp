@@ -1,6 +1,7 @@
 #include "platform/Guida.h"
 
 #include <QFile>
+#include <QHash>
 
 namespace klavo::guida {
 
@@ -9,7 +10,30 @@ namespace {
 const QString InizioTitolo = QStringLiteral("<h1>");
 const QString FineTitolo = QStringLiteral("</h1>");
 
-// The text of HTML: tags dropped, the entities of markup decoded.
+// The named entities a page may use: those of markup and of Italian text.
+const QHash<QString, QString>& Entita() {
+    static const QHash<QString, QString> entita = {
+        {QStringLiteral("amp"), QStringLiteral("&")},
+        {QStringLiteral("lt"), QStringLiteral("<")},
+        {QStringLiteral("gt"), QStringLiteral(">")},
+        {QStringLiteral("quot"), QStringLiteral("\"")},
+        {QStringLiteral("apos"), QStringLiteral("'")},
+        {QStringLiteral("nbsp"), QStringLiteral(" ")},
+        {QStringLiteral("laquo"), QStringLiteral("«")},
+        {QStringLiteral("raquo"), QStringLiteral("»")},
+        {QStringLiteral("agrave"), QStringLiteral("à")},
+        {QStringLiteral("egrave"), QStringLiteral("è")},
+        {QStringLiteral("eacute"), QStringLiteral("é")},
+        {QStringLiteral("igrave"), QStringLiteral("ì")},
+        {QStringLiteral("ograve"), QStringLiteral("ò")},
+        {QStringLiteral("ugrave"), QStringLiteral("ù")},
+        {QStringLiteral("Egrave"), QStringLiteral("È")},
+        {QStringLiteral("hellip"), QStringLiteral("…")},
+    };
+    return entita;
+}
+
+// The text of HTML: tags dropped, entities decoded.
 QString TestoDi(const QString& html) {
     QString testo;
     testo.reserve(html.size());
@@ -31,18 +55,8 @@ QString TestoDi(const QString& html) {
             const qsizetype fine = html.indexOf(QLatin1Char(';'), i);
             if (fine > i && fine - i <= 10) {
                 const QString nome = html.mid(i + 1, fine - i - 1);
-                QString sostituto;
-                if (nome == QLatin1String("amp"))
-                    sostituto = QStringLiteral("&");
-                else if (nome == QLatin1String("lt"))
-                    sostituto = QStringLiteral("<");
-                else if (nome == QLatin1String("gt"))
-                    sostituto = QStringLiteral(">");
-                else if (nome == QLatin1String("quot"))
-                    sostituto = QStringLiteral("\"");
-                else if (nome == QLatin1String("nbsp"))
-                    sostituto = QStringLiteral(" ");
-                else if (nome.startsWith(QLatin1Char('#'))) {
+                QString sostituto = Entita().value(nome);
+                if (sostituto.isEmpty() && nome.startsWith(QLatin1Char('#'))) {
                     bool ok = false;
                     const uint codice = nome.startsWith(QLatin1String("#x"))
                                             ? nome.mid(2).toUInt(&ok, 16)

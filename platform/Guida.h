@@ -10,7 +10,10 @@
 //   </body>
 //   </html>
 // Every page starts with the line <h1>Title</h1>, and no other line of a page starts with <h1> or
-// is </body>. A topic is a page: from its <h1> line to the next one, or to </body>.
+// is </body>. A topic is a page: from its <h1> line to the next one, or to </body>. Pages write
+// characters as they are (UTF-8); of the named entities the search reads those of markup and of
+// Italian text (&amp; &lt; &gt; &quot; &apos; &nbsp; &laquo; &raquo; &agrave; &egrave; &eacute;
+// &igrave; &ograve; &ugrave; &Egrave; &hellip;) and numeric ones.
 
 #include <QList>
 #include <QString>
