@@ -53,7 +53,7 @@ QToolButton* PulsanteOperazione(QWidget* padre, const QString& nome, const QStri
     b->setIconSize(QSize(40, 40));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
-    b->setFixedSize(88, 72);
+    b->setFixedSize(100, 72);
     return b;
 }
 
@@ -422,11 +422,12 @@ bool Frm_Principale::event(QEvent* evento) {
 
 void Frm_Principale::showEvent(QShowEvent* evento) {
     QMainWindow::showEvent(evento);
-    if (!RigaComando.isEmpty())
-        QTimer::singleShot(0, this, [this] {
-            if (!RigaComando.isEmpty())
-                Form_Activate();
-        });
+    // A desktop without a window manager never activates the window: showing it does what the
+    // activation has not done yet.
+    QTimer::singleShot(0, this, [this] {
+        if (!RigaComando.isEmpty() || Animation1->NumeroFotogrammi() == 0)
+            Form_Activate();
+    });
 }
 
 void Frm_Principale::Form_Activate() {

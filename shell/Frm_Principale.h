@@ -37,8 +37,7 @@ public:
     QString RigaComando;
 
     // Every activation: plays the clip and, the first time, serves the command line's request.
-    // The request is served right after the window is first shown even when the desktop does
-    // not activate it.
+    // Both also happen right after the window is shown when the desktop does not activate it.
     void Form_Activate();
 
     // Cripta and Decripta menus, and the buttons they share their handlers with
