@@ -53,7 +53,7 @@ QToolButton* PulsanteOperazione(QWidget* padre, const QString& nome, const QStri
     b->setIconSize(QSize(40, 40));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
-    b->setFixedSize(100, 72);
+    b->setFixedSize(112, 72);
     return b;
 }
 
