@@ -3,6 +3,8 @@
 #include "drives/ComandiDrive.h"
 #include "drives/FrmTaskbar.h"
 #include "drives/TrueCrypt.h"
+#include "encryption/ModoCartella.h"
+#include "encryption/SceltaFile.h"
 #include "platform/LettoreAvi.h"
 #include "shell/FrmAccessi.h"
 #include "shell/FrmAltreOpzioni.h"
@@ -119,11 +121,8 @@ void Frm_Principale::CreaControlli() {
                                                QStringLiteral(":/immagini/decripta_cartella.png"));
     auto* pulsanti = new QHBoxLayout(Frame);
     for (QToolButton* b :
-         {Cmd_Cripta_File, Cmd_Cripta_Cartella, Cmd_Decripta_File, Cmd_Decripta_Cartella}) {
-        // The file operations come with the file selection.
-        b->setEnabled(false);
+         {Cmd_Cripta_File, Cmd_Cripta_Cartella, Cmd_Decripta_File, Cmd_Decripta_Cartella})
         pulsanti->addWidget(b);
-    }
     connect(Cmd_Cripta_File, &QToolButton::clicked, this, &Frm_Principale::Cmd_Cripta_File_Click);
     connect(Cmd_Cripta_Cartella, &QToolButton::clicked, this,
             &Frm_Principale::Cmd_Cripta_Cartella_Click);
@@ -136,6 +135,7 @@ void Frm_Principale::CreaControlli() {
     layout->setContentsMargins(8, 6, 8, 8);
     layout->addWidget(Animation1, 0, Qt::AlignLeft);
     layout->addWidget(Frame);
+    CreaControlliCartella(*this, layout);
 
     // The LED stands at 2280, 240 twips, over the rest of the window.
     Image1 = new QLabel(centro);
@@ -180,9 +180,6 @@ void Frm_Principale::CreaMenuCripta() {
     Mnu_Cartella2 = Voce(
         Mnu_Decripta, QStringLiteral("Mnu_Cartella2"), QStringLiteral("&Cartella"),
         [this] { Cmd_Decripta_Cartella_Click(); }, QKeySequence(Qt::Key_F8));
-
-    for (QAction* voce : {Mnu_File, Mnu_Cartella, Mnu_File2, Mnu_Cartella2})
-        voce->setEnabled(false);
 }
 
 void Frm_Principale::CreaMenuOpzioni() {
@@ -372,14 +369,33 @@ void Frm_Principale::CreaMenuHelp() {
                                           QStringLiteral("&Informazioni su "));
 }
 
-// The file selection fills these four; until then their buttons and items are disabled.
-void Frm_Principale::Cmd_Cripta_File_Click() {}
+void Frm_Principale::Cmd_Cripta_File_Click() {
+    CriptaFile(*this);
+}
 
-void Frm_Principale::Cmd_Decripta_File_Click() {}
+void Frm_Principale::Cmd_Decripta_File_Click() {
+    DecriptaFile(*this);
+}
 
-void Frm_Principale::Cmd_Cripta_Cartella_Click() {}
+void Frm_Principale::Cmd_Cripta_Cartella_Click() {
+    EntraModoCartella(*this, true);
+}
 
-void Frm_Principale::Cmd_Decripta_Cartella_Click() {}
+void Frm_Principale::Cmd_Decripta_Cartella_Click() {
+    EntraModoCartella(*this, false);
+}
+
+void Frm_Principale::Cmd_Continua_Click() {
+    ContinuaCartella(*this);
+}
+
+void Frm_Principale::Cmd_Annulla_Click() {
+    AnnullaCartella(*this);
+}
+
+void Frm_Principale::List1_Click() {
+    ContaSelezionati(*this);
+}
 
 void Frm_Principale::MnuChiusura_Click() {
     Piattaforma::attuale().EseguiModale(finestre::Finestra<FrmAltreOpzioni>());

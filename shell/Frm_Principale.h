@@ -6,15 +6,19 @@
 #include <QMainWindow>
 
 class QAction;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QListWidget;
 class QMenu;
+class QPushButton;
 class QTimer;
 class QToolButton;
 
 namespace klavo {
 
 class LettoreAvi;
+class VistaCartelle;
 
 class Frm_Principale : public QMainWindow {
     Q_OBJECT
@@ -57,6 +61,26 @@ public:
     void Cmd_Decripta_File_Click();
     void Cmd_Cripta_Cartella_Click();
     void Cmd_Decripta_Cartella_Click();
+
+    // Folder mode: the folder view, the list of the folder's files and the buttons that drive it.
+    VistaCartelle* Dir1;
+    QCheckBox* ChkSubFolders;
+    QLabel* Lbl_Lista;
+    QLabel* LblNumFile;
+    QLabel* Lbl_File_Selected;
+    QListWidget* List1;
+    QPushButton* Cmd_Continua;
+    QPushButton* Cmd_Annulla;
+    // "Visualizza file" while the next Continua lists the folder; "Cripta" or "Decripta"; and
+    // "WARNING" when a listed file to decrypt has no stored password.
+    QString Cmd_Continua_Tag;
+    QString Cmd_Annulla_Tag;
+    QString List1_Tag;
+    // The listed folder.
+    QString CartellaCorrente;
+    void Cmd_Continua_Click();
+    void Cmd_Annulla_Click();
+    void List1_Click();
 
     // Opzioni menu
     QMenu* Mnu_Opzioni;

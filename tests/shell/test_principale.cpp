@@ -144,13 +144,13 @@ void TestPrincipale::alberoMenu() {
     }
     const QStringList attese = {
         QStringLiteral("Mnu_Cripta \"&Cripta\""),
-        QStringLiteral("  Mnu_File \"&File\" F3 off"),
+        QStringLiteral("  Mnu_File \"&File\" F3"),
         QStringLiteral("  sep1 -"),
-        QStringLiteral("  Mnu_Cartella \"&Cartella\" F4 off"),
+        QStringLiteral("  Mnu_Cartella \"&Cartella\" F4"),
         QStringLiteral("Mnu_Decripta \"&Decripta\""),
-        QStringLiteral("  Mnu_File2 \"&File\" F7 off"),
+        QStringLiteral("  Mnu_File2 \"&File\" F7"),
         QStringLiteral("  sep2 -"),
-        QStringLiteral("  Mnu_Cartella2 \"&Cartella\" F8 off"),
+        QStringLiteral("  Mnu_Cartella2 \"&Cartella\" F8"),
         QStringLiteral("Mnu_Opzioni \"&Opzioni\""),
         QStringLiteral("  Mnu_Elimina \"&Elimina il file origine\""),
         QStringLiteral("  sep5 -"),
@@ -209,7 +209,7 @@ void TestPrincipale::caricamento() {
         QCOMPARE(pulsante->text(), testo);
         QCOMPARE(pulsante->toolTip(), testo);
         QCOMPARE(pulsante->parentWidget(), f.Frame);
-        QVERIFY(!pulsante->isEnabled());
+        QVERIFY(pulsante->isEnabled());
     }
     QVERIFY(amb.piattaforma().messaggi.isEmpty());
     QVERIFY(!amb.piattaforma().Terminato());
@@ -268,15 +268,19 @@ void TestPrincipale::richiesteErrate() {
 
 void TestPrincipale::richiestaFile_data() {
     QTest::addColumn<QString>("opzione");
-    QTest::newRow("decripta") << "/d";
-    QTest::newRow("cripta") << "/c";
+    QTest::addColumn<QString>("nome");
+    QTest::newRow("decripta") << "/d"
+                              << "Foto delle vacanze.jpg.Vff.###";
+    QTest::newRow("cripta") << "/c"
+                            << "Foto delle vacanze.jpg";
 }
 
 // The request is handed to the file handler: the window hidden, the file in the common dialog.
 void TestPrincipale::richiestaFile() {
     QFETCH(QString, opzione);
+    QFETCH(QString, nome);
     prova::Ambiente amb;
-    const QString file = FileUtente(amb, QStringLiteral("Foto delle vacanze.jpg.Vff.###"));
+    const QString file = FileUtente(amb, nome);
     auto& p = amb.piattaforma();
     p.rigaComando = opzione + QLatin1Char(' ') + file;
 

@@ -1,0 +1,39 @@
+#pragma once
+
+// The main window's folder mode: the folder view, "Includi sottocartelle", the list of the
+// folder's files with their selection, and the Continua / Annulla buttons that lead to the
+// password dialog and back.
+
+#include <QTreeView>
+
+class QBoxLayout;
+class QFileSystemModel;
+
+namespace klavo {
+
+class Frm_Principale;
+
+// The folder view: the folders of the file system, one of them selected.
+class VistaCartelle : public QTreeView {
+    Q_OBJECT
+public:
+    explicit VistaCartelle(QWidget* padre);
+    // The selected folder's full path.
+    QString Path() const { return path_; }
+    void ImpostaPath(const QString& path);
+
+private:
+    QFileSystemModel* modello_;
+    QString path_;
+};
+
+// Builds the folder mode's controls of the main window, hidden, into its layout.
+void CreaControlliCartella(Frm_Principale& principale, QBoxLayout* layout);
+
+void EntraModoCartella(Frm_Principale& principale, bool cripta);
+void ContinuaCartella(Frm_Principale& principale);
+void AnnullaCartella(Frm_Principale& principale);
+// The count of selected entries under the list.
+void ContaSelezionati(Frm_Principale& principale);
+
+} // namespace klavo

@@ -1,0 +1,74 @@
+#include "encryption/SceltaFile.h"
+
+#include "encryption/Frm_Password2.h"
+#include "encryption/Selezione.h"
+#include "shell/Frm_Principale.h"
+#include "shell/common/Globali.h"
+#include "shell/common/Messaggi.h"
+
+namespace klavo {
+
+namespace {
+
+enum class Operazione { Cripta, Decripta };
+
+bool Scrivibile(const QString& percorso) {
+    const EsitoScrittura esito = VerificaScrittura(percorso);
+    if (esito.avviso)
+        Msg(esito.avviso->testo, esito.avviso->icona);
+    if (esito.consentita)
+        return true;
+    Msg(MsgScritturaNonConsentita, Icona::Esclamazione);
+    return false;
+}
+
+// A request of the command line that opens no dialog would leave the program running unseen.
+void Fine() {
+    if (DaRigaComando)
+        Piattaforma::attuale().TerminaProgramma();
+}
+
+void SceltaFile(Frm_Principale& principale, Operazione operazione) {
+    const bool cripta = operazione == Operazione::Cripta;
+    QString& nome = principale.CommonDialog1.FileName;
+    bool daChiedere = !DaRigaComando;
+    if (daChiedere)
+        nome.clear();
+    for (;;) {
+        if (daChiedere) {
+            RichiestaFile richiesta;
+            richiesta.filtro = cripta ? QStringLiteral("Tutti i file (*.*)")
+                                      : QStringLiteral("File criptati (*.###)");
+            richiesta.iniziale = nome;
+            const QString scelto = Piattaforma::attuale().ScegliFile(richiesta);
+            principale.repaint();
+            if (scelto.isEmpty())
+                return Fine();
+            nome = scelto;
+        }
+        daChiedere = true;
+        if (!Scrivibile(nome))
+            return Fine();
+        const std::optional<RifiutoFile> rifiuto =
+            cripta ? RifiutoDaCriptare(nome) : RifiutoDaDecriptare(nome);
+        if (!rifiuto)
+            break;
+        Msg(rifiuto->messaggio.testo, rifiuto->messaggio.icona);
+        if (!rifiuto->ripeti)
+            return Fine();
+    }
+    Frm_Password2::Apri(
+        cripta ? Frm_Password2::Modo::CriptaFile : Frm_Password2::Modo::DecriptaFile, nome);
+}
+
+} // namespace
+
+void CriptaFile(Frm_Principale& principale) {
+    SceltaFile(principale, Operazione::Cripta);
+}
+
+void DecriptaFile(Frm_Principale& principale) {
+    SceltaFile(principale, Operazione::Decripta);
+}
+
+} // namespace klavo

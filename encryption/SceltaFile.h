@@ -1,0 +1,14 @@
+#pragma once
+
+// The main window's single-file operations: the file dialog, the checks of the chosen file and
+// the password dialog opened in its mode. From the command line the file is the one of the
+// request, and every way of ending without the dialog ends the program.
+
+namespace klavo {
+
+class Frm_Principale;
+
+void CriptaFile(Frm_Principale& principale);
+void DecriptaFile(Frm_Principale& principale);
+
+} // namespace klavo
