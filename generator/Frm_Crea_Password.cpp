@@ -208,9 +208,10 @@ Frm_Crea_Password::Frm_Crea_Password() : QWidget(nullptr, Qt::Window) {
     pulsanti->addWidget(Cmd_Help);
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(OptEsatta);
-    colonna->addWidget(Frm_Lung);
+    // A long password widens the window; the groups keep their own width.
+    colonna->addWidget(Frm_Lung, 0, Qt::AlignLeft);
     colonna->addWidget(OptAlmeno);
-    colonna->addWidget(Frame1);
+    colonna->addWidget(Frame1, 0, Qt::AlignLeft);
     colonna->addWidget(List_Psw);
     colonna->addWidget(Lbl_BigPsw);
     colonna->addLayout(pulsanti);
