@@ -2,6 +2,7 @@
 
 #include "encryption/BloccoControllo.h"
 #include "encryption/Selezione.h"
+#include "generator/Frm_Crea_Password.h"
 #include "platform/LettoreAvi.h"
 #include "shell/Frm_Avanzamento.h"
 #include "shell/Frm_Principale.h"
@@ -98,7 +99,7 @@ Frm_Password2::Frm_Password2() : QWidget(nullptr, Qt::Dialog) {
     Cmd_Crea = new QPushButton(QStringLiteral("..."), this);
     Cmd_Crea->setObjectName(QStringLiteral("Cmd_Crea"));
     Cmd_Crea->setToolTip(QStringLiteral("Crea Password"));
-    // Opens the password generator once that window is part of the program.
+    // Enabled by the encrypting modes only.
     Cmd_Crea->setEnabled(false);
     Cmd_Help = new QPushButton(QStringLiteral("?"), this);
     Cmd_Help->setObjectName(QStringLiteral("Cmd_Help"));
@@ -129,6 +130,9 @@ Frm_Password2::Frm_Password2() : QWidget(nullptr, Qt::Dialog) {
     connect(Cmd_OK, &QPushButton::clicked, this, &Frm_Password2::Cmd_OK_Click);
     connect(Cmd_Annulla, &QPushButton::clicked, this, &Frm_Password2::Cmd_Annulla_Click);
     connect(Cmd_Help, &QPushButton::clicked, this, &Frm_Password2::Cmd_Help_Click);
+    // The generator opens beside the dialog; nothing is copied back by itself.
+    connect(Cmd_Crea, &QPushButton::clicked, this,
+            [] { finestre::Finestra<Frm_Crea_Password>().show(); });
     connect(Chk_BruteForce, &QCheckBox::stateChanged, this, &Frm_Password2::Chk_BruteForce_Click);
 
     // Load.
@@ -152,6 +156,7 @@ Frm_Password2& Frm_Password2::Apri(Modo modo, const QString& percorso) {
             AlgoritmoCodifica.isEmpty() ? QChar() : AlgoritmoCodifica.front().toUpper()));
         d.Chk_BruteForce->setChecked(false);
         d.Chk_BruteForce->setEnabled(true);
+        d.Cmd_Crea->setEnabled(true);
     } else if (singolo) {
         d.setWindowTitle(TitoloAlgoritmo(LetteraAlgoritmo(percorso)));
         d.Lbl_Conferma->setEnabled(false);

@@ -5,6 +5,7 @@
 #include "drives/TrueCrypt.h"
 #include "encryption/ModoCartella.h"
 #include "encryption/SceltaFile.h"
+#include "generator/Frm_Crea_Password.h"
 #include "platform/LettoreAvi.h"
 #include "shell/FrmAccessi.h"
 #include "shell/FrmAltreOpzioni.h"
@@ -315,8 +316,9 @@ void Frm_Principale::CreaMenuStrumenti() {
     Mnu_Utilita = menuBar()->addMenu(QStringLiteral("&Strumenti"));
     Mnu_Utilita->setObjectName(QStringLiteral("Mnu_Utilità"));
     Mnu_Utilita->menuAction()->setObjectName(QStringLiteral("Mnu_Utilità"));
-    Mnu_Genera = VoceDisattivata(Mnu_Utilita, QStringLiteral("Mnu_Genera"),
-                                 QStringLiteral("&Genera Password..."));
+    Mnu_Genera =
+        Voce(Mnu_Utilita, QStringLiteral("Mnu_Genera"), QStringLiteral("&Genera Password..."),
+             [] { finestre::Finestra<Frm_Crea_Password>().show(); });
     Mnu_Archivio = VoceDisattivata(Mnu_Utilita, QStringLiteral("Mnu_Archivio"),
                                    QStringLiteral("&Archivio Password"));
     Separatore(Mnu_Utilita, QStringLiteral("sepa1"));

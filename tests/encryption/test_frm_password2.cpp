@@ -6,6 +6,7 @@
 #include "encryption/Frm_Password2.h"
 #include "encryption/NomiCriptati.h"
 #include "encryption/Selezione.h"
+#include "generator/Frm_Crea_Password.h"
 #include "shell/Frm_Avanzamento.h"
 #include "shell/Frm_Password.h"
 #include "shell/Frm_Principale.h"
@@ -131,7 +132,15 @@ void TestFrmPassword2::modi() {
     QTEST(d.Lbl_Encrypt->text(), "encrypt");
     QTEST(d.Lbl_JustAFile->text(), "justAFile");
     QTEST(d.Txt_Conferma->isEnabled(), "conferma");
-    QVERIFY(!d.Cmd_Crea->isEnabled());
+    // "..." only where a password is made: it opens the generator beside the dialog.
+    const bool cripta = d.Lbl_Encrypt->text() == QLatin1String("True");
+    QCOMPARE(d.Cmd_Crea->isEnabled(), cripta);
+    if (cripta) {
+        d.Cmd_Crea->click();
+        auto* generatore = finestre::SeCaricata<Frm_Crea_Password>();
+        QVERIFY(generatore && generatore->isVisible());
+        QVERIFY(d.isVisible());
+    }
     QTEST(d.Chk_BruteForce->isEnabled(), "bruteForceAttivo");
     QTEST(d.Chk_BruteForce->isChecked(), "bruteForce");
     QCOMPARE(d.Txt_Password->echoMode(), QLineEdit::Password);

@@ -164,7 +164,7 @@ void TestPrincipale::alberoMenu() {
         QStringLiteral("  Mnu_Salva_Uscita \"Salva opzioni all'uscita\""),
         QStringLiteral("  Mnu_Ripristina_Default \"Ripristina opzioni di default\""),
         QStringLiteral("Mnu_Utilità \"&Strumenti\""),
-        QStringLiteral("  Mnu_Genera \"&Genera Password...\" off"),
+        QStringLiteral("  Mnu_Genera \"&Genera Password...\""),
         QStringLiteral("  Mnu_Archivio \"&Archivio Password\" off"),
         QStringLiteral("  sepa1 -"),
         QStringLiteral("  MnuProtection \"&De Raduvadori...\" off"),
