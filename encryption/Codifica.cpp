@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cstdint>
 #include <cstring>
@@ -45,9 +46,17 @@ Messaggio ErroreApertura(const QString& file) {
     return AutorizzazioneNegata();
 }
 
+Messaggio ErroreScrittura(const QString& file, const QString& nomeUscita,
+                          const QFileDevice& uscita) {
+    return Avviso(QStringLiteral("Impossibile scrivere il file \"%1\".\r\n").arg(nomeUscita) +
+                      DescrizioneErrore(uscita) + NonModificato(file),
+                  Icona::Errore);
+}
+
 // The output could not be created in its folder.
-Messaggio ErroreCreazione(const QString& file, const QFileDevice& uscita) {
-    const QFileInfo cartella(QFileInfo(uscita.fileName()).absolutePath());
+Messaggio ErroreCreazione(const QString& file, const QString& nomeUscita,
+                          const QFileDevice& uscita) {
+    const QFileInfo cartella(QFileInfo(nomeUscita).absolutePath());
     if (!cartella.exists())
         return Avviso(
             QStringLiteral("Impossibile trovare la cartella \"%1\".").arg(cartella.filePath()),
@@ -55,7 +64,7 @@ Messaggio ErroreCreazione(const QString& file, const QFileDevice& uscita) {
     if (!cartella.isDir())
         return ErroreAccesso(file);
     if (uscita.error() == QFileDevice::ResourceError)
-        return Avviso(MessaggioScrittura(uscita) + NonModificato(file), Icona::Errore);
+        return ErroreScrittura(file, nomeUscita, uscita);
     return AutorizzazioneNegata();
 }
 
@@ -69,37 +78,61 @@ bool Esiste(const QString& percorso) {
     return info.exists() || info.isSymLink();
 }
 
-// The key stream of a chunk of the given length: the value each byte is XOR-ed with, 0 for the
-// bytes the fast member leaves alone. False when the chunk reaches a key value of 256 (a
-// password character of code 255), which does not fit in a byte.
-bool FlussoChiave(const QByteArray& chiave, Algoritmo algoritmo, qsizetype lunghezza,
+// The key stream repeats with a period of the key's length (twice that for the fast member), so
+// whole periods of it, about 64 KiB, cover every chunk: byte r of a chunk meets byte r modulo
+// their length. Small enough to stay in the processor's cache while the chunks stream past.
+constexpr qsizetype FlussoUsuale = 65536;
+
+// The key stream for chunks of at most the given length: the value each byte is XOR-ed with, 0
+// for the bytes the fast member leaves alone. False when such a chunk reaches a key value of 256
+// (a password character of code 255), which does not fit in a byte.
+bool FlussoChiave(const QByteArray& chiave, Algoritmo algoritmo, qsizetype blocco,
                   QByteArray& flusso) {
-    flusso = QByteArray(lunghezza, '\0');
     const qsizetype passo = algoritmo == Algoritmo::Veloce ? 2 : 1;
-    qsizetype j = 0;
-    for (qsizetype i = 0; i < lunghezza; i += passo) {
-        const int valore = static_cast<std::uint8_t>(chiave[j]) + 1;
-        if (valore > 0xFF)
-            return false;
-        flusso[i] = static_cast<char>(valore);
-        if (++j == chiave.size())
-            j = 0;
+    const qsizetype raggiunti = std::min(chiave.size(), (blocco + passo - 1) / passo);
+    if (chiave.first(raggiunti).contains('\xFF'))
+        return false;
+    const qsizetype periodo = chiave.size() * passo;
+    const qsizetype lunghezza =
+        std::min(blocco, std::max(periodo, FlussoUsuale / periodo * periodo));
+    flusso = QByteArray(lunghezza, Qt::Uninitialized);
+    char* valori = flusso.data();
+    // One period, then copies of what is done, doubling each time.
+    const qsizetype primo = std::min(periodo, lunghezza);
+    for (qsizetype i = 0; i < primo; ++i)
+        valori[i] = i % passo == 0 ? static_cast<char>(chiave[i / passo] + 1) : '\0';
+    for (qsizetype fatti = primo; fatti < lunghezza;) {
+        const qsizetype n = std::min(fatti, lunghezza - fatti);
+        std::memcpy(valori + fatti, valori, static_cast<std::size_t>(n));
+        fatti += n;
     }
     return true;
 }
 
-// XOR of whole 64-bit words, which the compiler turns into vector instructions.
-void Combina(char* dati, const char* flusso, qsizetype lunghezza) {
+// XOR of whole 64-bit words, two at a time so that the compiler pairs them in one vector
+// instruction.
+void CombinaParole(char* dati, const char* flusso, qsizetype lunghezza) {
     qsizetype i = 0;
-    for (; i + 8 <= lunghezza; i += 8) {
-        std::uint64_t a, b;
-        std::memcpy(&a, dati + i, 8);
-        std::memcpy(&b, flusso + i, 8);
-        a ^= b;
-        std::memcpy(dati + i, &a, 8);
+    for (; i + 16 <= lunghezza; i += 16) {
+        std::uint64_t a0, a1, b0, b1;
+        std::memcpy(&a0, dati + i, 8);
+        std::memcpy(&a1, dati + i + 8, 8);
+        std::memcpy(&b0, flusso + i, 8);
+        std::memcpy(&b1, flusso + i + 8, 8);
+        a0 ^= b0;
+        a1 ^= b1;
+        std::memcpy(dati + i, &a0, 8);
+        std::memcpy(dati + i + 8, &a1, 8);
     }
     for (; i < lunghezza; ++i)
         dati[i] = static_cast<char>(dati[i] ^ flusso[i]);
+}
+
+// A chunk XOR-ed with the key stream, one stream's length at a time.
+void Combina(char* dati, qsizetype lunghezza, const QByteArray& flusso) {
+    for (qsizetype inizio = 0; inizio < lunghezza; inizio += flusso.size())
+        CombinaParole(dati + inizio, flusso.constData(),
+                      std::min(flusso.size(), lunghezza - inizio));
 }
 
 bool LeggiEsatti(QFile& file, char* dati, qint64 lunghezza) {
@@ -122,9 +155,36 @@ Messaggio ErroreLettura(const QString& file, const QFileDevice& sorgente) {
                   Icona::Errore);
 }
 
-Messaggio ErroreScrittura(const QString& file, const QFileDevice& uscita) {
-    return Avviso(MessaggioScrittura(uscita) + NonModificato(file), Icona::Errore);
-}
+// The output under a temporary name in its folder, given its final name only once complete and
+// never in place of another file. When the source is to be deleted after it, the output may
+// become the only copy: it is then forced to disk before it takes its name.
+class Uscita {
+public:
+    Uscita(const QString& nome, bool durevole)
+        : nome_(nome), durevole_(durevole), salvato_(nome),
+          temporaneo_(QFileInfo(nome).absolutePath() + QStringLiteral("/.klavo-XXXXXX")) {}
+
+    QFileDevice& file() { return durevole_ ? static_cast<QFileDevice&>(salvato_) : temporaneo_; }
+    bool Apri() { return file().open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+    enum class Conferma { Fatta, NomeOccupato, Fallita };
+    Conferma Conferma() {
+        if (Esiste(nome_))
+            return Conferma::NomeOccupato;
+        if (durevole_)
+            return salvato_.commit() ? Conferma::Fatta : Conferma::Fallita;
+        if (!temporaneo_.rename(nome_))
+            return Esiste(nome_) ? Conferma::NomeOccupato : Conferma::Fallita;
+        temporaneo_.setAutoRemove(false);
+        return Conferma::Fatta;
+    }
+
+private:
+    QString nome_;
+    bool durevole_;
+    QSaveFile salvato_;
+    QTemporaryFile temporaneo_;
+};
 
 struct Operazione {
     Algoritmo algoritmo;
@@ -220,7 +280,7 @@ Esito Esegui(const Operazione& op) {
         coda = *controllo;
     }
 
-    // Every chunk meets the stream of the first one, the longest.
+    // The first chunk is the longest: the stream built for it serves every chunk.
     const qsizetype primo = static_cast<qsizetype>(std::min(dati, DimensioneBlocco));
     QByteArray flusso;
     if (!FlussoChiave(chiave, op.algoritmo, primo, flusso)) {
@@ -232,13 +292,14 @@ Esito Esegui(const Operazione& op) {
         return Esito::Fallito;
     }
 
-    QSaveFile uscita(nomeUscita);
     if (SolaLettura(QFileInfo(nomeUscita).absolutePath())) {
         op.io.Mostra(AutorizzazioneNegata());
         return Esito::Fallito;
     }
-    if (!uscita.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        op.io.Mostra(ErroreCreazione(op.file, uscita));
+    Uscita temporanea(nomeUscita, EliminaFileOrigine);
+    QFileDevice& uscita = temporanea.file();
+    if (!temporanea.Apri()) {
+        op.io.Mostra(ErroreCreazione(op.file, nomeUscita, uscita));
         return Esito::Fallito;
     }
     // Whoever may not read the source may not read its counterpart either.
@@ -255,25 +316,26 @@ Esito Esegui(const Operazione& op) {
             op.io.Mostra(ErroreLettura(op.file, sorgente));
             return Esito::Fallito;
         }
-        Combina(buffer.data(), flusso.constData(), static_cast<qsizetype>(n));
+        Combina(buffer.data(), static_cast<qsizetype>(n), flusso);
         if (uscita.write(buffer.constData(), n) != n) {
-            op.io.Mostra(ErroreScrittura(op.file, uscita));
+            op.io.Mostra(ErroreScrittura(op.file, nomeUscita, uscita));
             return Esito::Fallito;
         }
         posizione += n;
     }
     sorgente.close();
     if (!coda.isEmpty() && uscita.write(coda) != coda.size()) {
-        op.io.Mostra(ErroreScrittura(op.file, uscita));
+        op.io.Mostra(ErroreScrittura(op.file, nomeUscita, uscita));
         return Esito::Fallito;
     }
-    // The name may have been taken meanwhile: never replace a file.
-    if (Esiste(nomeUscita)) {
+    switch (temporanea.Conferma()) {
+    case Uscita::Conferma::Fatta:
+        break;
+    case Uscita::Conferma::NomeOccupato: // taken meanwhile: never replace a file
         op.io.Mostra(GiaEsistente(nomeUscita));
         return Esito::Saltato;
-    }
-    if (!uscita.commit()) {
-        op.io.Mostra(ErroreScrittura(op.file, uscita));
+    case Uscita::Conferma::Fallita:
+        op.io.Mostra(ErroreScrittura(op.file, nomeUscita, uscita));
         return Esito::Fallito;
     }
     if (EliminaFileOrigine && !EliminaFile(op.file, true))

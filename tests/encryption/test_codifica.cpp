@@ -34,6 +34,8 @@ private Q_SLOTS:
     void megabyte();
     void sogliaFileGrande();
     void uscitaEsistente();
+    void nomeOccupatoNelFrattempo_data();
+    void nomeOccupatoNelFrattempo();
     void eliminaOrigine();
     void passwordRifiutata_data();
     void passwordRifiutata();
@@ -42,6 +44,7 @@ private Q_SLOTS:
     void bloccoDellaCorsa();
     void sorgenteIllegibile();
     void cartellaSolaLettura();
+    void guastoAMetaFile_data();
     void guastoAMetaFile();
     void criptareOltreDueGiB();
     void decriptareOltreDueGiB();
@@ -320,6 +323,43 @@ void TestCodifica::uscitaEsistente() {
     QVERIFY(!QFileInfo::exists(amb.windows(NomeBloccoCorsa)));
 }
 
+void TestCodifica::nomeOccupatoNelFrattempo_data() {
+    QTest::addColumn<bool>("elimina");
+    QTest::newRow("origine conservata") << false;
+    QTest::newRow("origine da eliminare") << true;
+}
+
+// A file of the output name that appears while the routine works is never replaced.
+void TestCodifica::nomeOccupatoNelFrattempo() {
+    QFETCH(bool, elimina);
+    prova::Ambiente amb;
+    QTemporaryDir cartella;
+    const QString origine = cartella.filePath(QStringLiteral("f.bin"));
+    const QString criptato = origine + QStringLiteral(".Sff.###");
+    const QByteArray dati = Casuali(Blocco + 10);
+    prova::Scrivi(origine, dati);
+    EliminaFileOrigine = elimina;
+    class Intruso : public prova::RegistroCodifica {
+    public:
+        explicit Intruso(QString nome) : nome_(std::move(nome)) {}
+        void Avanzamento(qint64 blocco, qint64 megabyte) override {
+            RegistroCodifica::Avanzamento(blocco, megabyte);
+            if (blocco == 2)
+                prova::Scrivi(nome_, "altro");
+        }
+
+    private:
+        QString nome_;
+    } r(criptato);
+    QCOMPARE(CodificaSicuro(origine, true, true, QStringLiteral("abc"), true, r), Esito::Saltato);
+    QCOMPARE(r.Testi(),
+             QStringList{QStringLiteral("Questo file è già esistente e verrà saltato:\r\n\r\n") +
+                         criptato});
+    QCOMPARE(prova::Leggi(criptato), QByteArray("altro"));
+    QCOMPARE(prova::Leggi(origine), dati);
+    QCOMPARE(Contenuto(cartella.path()), QStringList({"f.bin", "f.bin.Sff.###"}));
+}
+
 // With the setting on, the source goes (read-only too) once the output is complete; with it
 // off, it always stays.
 void TestCodifica::eliminaOrigine() {
@@ -504,15 +544,22 @@ void TestCodifica::cartellaSolaLettura() {
 }
 
 // The disk refuses the third megabyte: no output at all, no temporary left, the source in place
-// although it was to be deleted.
+// (also when it was to be deleted).
+void TestCodifica::guastoAMetaFile_data() {
+    QTest::addColumn<bool>("elimina");
+    QTest::newRow("origine conservata") << false;
+    QTest::newRow("origine da eliminare") << true;
+}
+
 void TestCodifica::guastoAMetaFile() {
+    QFETCH(bool, elimina);
     prova::Ambiente amb;
     QTemporaryDir cartella;
     const QString origine = cartella.filePath(QStringLiteral("grande.bin"));
     const QByteArray dati = Casuali(3000000);
     prova::Scrivi(origine, dati);
     PreparaBloccoControllo(QStringLiteral("abc"));
-    EliminaFileOrigine = true;
+    EliminaFileOrigine = elimina;
     prova::RegistroCodifica r;
 
     rlimit prima{};
