@@ -9,8 +9,9 @@
 // the same member encrypts and decrypts.
 //
 // The routine never leaves a partial output: it writes under a temporary name in the output's
-// folder and gives the final name only when data, check block and length digits are complete.
-// The source is deleted, when EliminaFileOrigine asks it, only after that.
+// folder and gives the final name only when data, check block and length digits are complete,
+// never in place of an existing file. The source is deleted, when EliminaFileOrigine asks it,
+// only after that, and then the output is forced to disk before it takes its name.
 
 #include "encryption/NomiCriptati.h"
 #include "platform/Piattaforma.h"
