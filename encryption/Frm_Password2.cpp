@@ -6,6 +6,7 @@
 #include "platform/LettoreAvi.h"
 #include "shell/Frm_Avanzamento.h"
 #include "shell/Frm_Principale.h"
+#include "shell/common/Clessidra.h"
 #include "shell/common/Errore.h"
 #include "shell/common/Finestre.h"
 #include "shell/common/Globali.h"
@@ -31,14 +32,6 @@ namespace {
 
 const QString Vero = QStringLiteral("True");
 const QString Falso = QStringLiteral("False");
-
-class Clessidra {
-public:
-    Clessidra() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Clessidra() { QGuiApplication::restoreOverrideCursor(); }
-    Clessidra(const Clessidra&) = delete;
-    Clessidra& operator=(const Clessidra&) = delete;
-};
 
 QLineEdit* CasellaPassword(QWidget* padre, const QString& nome) {
     auto* t = new QLineEdit(padre);

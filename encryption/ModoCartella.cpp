@@ -1,6 +1,7 @@
 #include "encryption/ModoCartella.h"
 
 #include "encryption/Frm_Password2.h"
+#include "encryption/SceltaFile.h"
 #include "encryption/Selezione.h"
 #include "shell/Frm_Principale.h"
 #include "shell/common/Globali.h"
@@ -123,23 +124,13 @@ void EntraModoCartella(Frm_Principale& f, bool cripta) {
 
 namespace {
 
-bool Scrivibile(const QString& percorso) {
-    const EsitoScrittura esito = VerificaScrittura(percorso);
-    if (esito.avviso)
-        Msg(esito.avviso->testo, esito.avviso->icona);
-    if (esito.consentita)
-        return true;
-    Msg(MsgScritturaNonConsentita, Icona::Esclamazione);
-    return false;
-}
-
 void Elenca(Frm_Principale& f) {
     const QString cartella = f.Dir1->Path();
     if (cartella.isEmpty() || !QFileInfo(cartella).isDir()) {
         Msg(MsgCartellaNonValida + QLatin1Char('.'), Icona::Informazione);
         return;
     }
-    if (!Scrivibile(cartella))
+    if (!ScritturaConsentita(cartella))
         return;
     f.LblNumFile->show();
     f.ChkSubFolders->hide();

@@ -8,11 +8,7 @@
 
 namespace klavo {
 
-namespace {
-
-enum class Operazione { Cripta, Decripta };
-
-bool Scrivibile(const QString& percorso) {
+bool ScritturaConsentita(const QString& percorso) {
     const EsitoScrittura esito = VerificaScrittura(percorso);
     if (esito.avviso)
         Msg(esito.avviso->testo, esito.avviso->icona);
@@ -21,6 +17,10 @@ bool Scrivibile(const QString& percorso) {
     Msg(MsgScritturaNonConsentita, Icona::Esclamazione);
     return false;
 }
+
+namespace {
+
+enum class Operazione { Cripta, Decripta };
 
 // A request of the command line that opens no dialog would leave the program running unseen.
 void Fine() {
@@ -47,7 +47,7 @@ void SceltaFile(Frm_Principale& principale, Operazione operazione) {
             nome = scelto;
         }
         daChiedere = true;
-        if (!Scrivibile(nome))
+        if (!ScritturaConsentita(nome))
             return Fine();
         const std::optional<RifiutoFile> rifiuto =
             cripta ? RifiutoDaCriptare(nome) : RifiutoDaDecriptare(nome);

@@ -1,6 +1,7 @@
 #include "generator/Frm_Crea_Password.h"
 
 #include "platform/Piattaforma.h"
+#include "shell/common/Clessidra.h"
 #include "shell/common/Errore.h"
 #include "shell/common/Globali.h"
 #include "shell/common/Messaggi.h"
@@ -29,15 +30,6 @@ namespace {
 
 const QString DomandaLunghe = QStringLiteral(
     "Le Password molto lunghe possono essere dimenticate facilmente!\r\nContinuare?");
-
-// The hourglass pointer for the life of the object.
-class Clessidra {
-public:
-    Clessidra() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Clessidra() { QGuiApplication::restoreOverrideCursor(); }
-    Clessidra(const Clessidra&) = delete;
-    Clessidra& operator=(const Clessidra&) = delete;
-};
 
 // A focus change the user made inside the window; a message box that takes the activation and
 // gives it back is none, or the focus handlers would show their messages over and over.
