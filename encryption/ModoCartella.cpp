@@ -6,6 +6,7 @@
 #include "shell/Frm_Principale.h"
 #include "shell/common/Globali.h"
 #include "shell/common/Messaggi.h"
+#include "shell/common/Twip.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -21,13 +22,6 @@
 namespace klavo {
 
 namespace {
-
-// Window heights in twips, 15 twips a pixel.
-constexpr int AltezzaCartella = 4215;
-constexpr int AltezzaNormale = 2610;
-constexpr int Pixel(int twip) {
-    return twip / 15;
-}
 
 const QString VisualizzaFile = QStringLiteral("Visualizza file");
 const QString TagCripta = QStringLiteral("Cripta");
@@ -107,7 +101,7 @@ void CreaControlliCartella(Frm_Principale& f, QBoxLayout* layout) {
     QObject::connect(f.List1, &QListWidget::itemSelectionChanged, &f, &Frm_Principale::List1_Click);
 }
 
-void EntraModoCartella(Frm_Principale& f, bool cripta) {
+void EntraModoCartella(Frm_Principale& f, bool cripta, const QString& cartella) {
     f.Mnu_Cripta->setEnabled(false);
     f.Mnu_Decripta->setEnabled(false);
     f.Mnu_Cripta->menuAction()->setEnabled(false);
@@ -119,6 +113,8 @@ void EntraModoCartella(Frm_Principale& f, bool cripta) {
         w->show();
     f.Cmd_Continua_Tag = VisualizzaFile;
     f.Cmd_Annulla_Tag = cripta ? TagCripta : QStringLiteral("Decripta");
+    if (!cartella.isEmpty())
+        f.Dir1->ImpostaPath(cartella);
     f.Dir1->setFocus();
 }
 
@@ -197,12 +193,11 @@ void AnnullaCartella(Frm_Principale& f) {
     f.LblNumFile->hide();
     f.LblNumFile->setText(QStringLiteral("0"));
     f.Frame->show();
-    f.resize(f.width(), Pixel(AltezzaNormale));
     f.Lbl_Lista->hide();
     f.List1->hide();
     f.List1->clear();
     for (QWidget* w : std::initializer_list<QWidget*>{f.Cmd_Continua, f.Cmd_Annulla,
-                                                      f.Lbl_File_Selected, f.Dir1})
+                                                      f.Lbl_File_Selected, f.Dir1, f.ChkSubFolders})
         w->hide();
     f.Mnu_Cripta->setEnabled(true);
     f.Mnu_Decripta->setEnabled(true);
@@ -210,6 +205,12 @@ void AnnullaCartella(Frm_Principale& f) {
     f.Mnu_Decripta->menuAction()->setEnabled(true);
     f.Cmd_Continua->setEnabled(true);
     f.Cmd_Annulla->setText(QStringLiteral("Annulla"));
+    // Each layout learns of the hidden controls from a request posted to its widget, which on
+    // its turn posts one to the parent: run them up to the window, or the controls would still
+    // hold it open.
+    for (QWidget* w = f.List1->parentWidget(); w; w = w->parentWidget())
+        QCoreApplication::sendPostedEvents(w, QEvent::LayoutRequest);
+    f.resize(f.width(), Pixel(AltezzaNormale));
 }
 
 void ContaSelezionati(Frm_Principale& f) {

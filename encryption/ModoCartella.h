@@ -13,6 +13,10 @@ namespace klavo {
 
 class Frm_Principale;
 
+// Heights of the main window in twips: idle, and in folder mode with the view and the list.
+inline constexpr int AltezzaNormale = 2610;
+inline constexpr int AltezzaCartella = 4215;
+
 // The folder view: the folders of the file system, one of them selected.
 class VistaCartelle : public QTreeView {
     Q_OBJECT
@@ -30,7 +34,8 @@ private:
 // Builds the folder mode's controls of the main window, hidden, into its layout.
 void CreaControlliCartella(Frm_Principale& principale, QBoxLayout* layout);
 
-void EntraModoCartella(Frm_Principale& principale, bool cripta);
+// cartella: the folder to select in the folder view (one dropped); empty, the view keeps its own.
+void EntraModoCartella(Frm_Principale& principale, bool cripta, const QString& cartella = {});
 void ContinuaCartella(Frm_Principale& principale);
 void AnnullaCartella(Frm_Principale& principale);
 // The count of selected entries under the list.

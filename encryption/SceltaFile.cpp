@@ -28,23 +28,23 @@ void Fine() {
         Piattaforma::attuale().TerminaProgramma();
 }
 
-void SceltaFile(Frm_Principale& principale, Operazione operazione) {
+void SceltaFile(Frm_Principale& principale, Operazione operazione, const QString& scelto) {
     const bool cripta = operazione == Operazione::Cripta;
     QString& nome = principale.CommonDialog1.FileName;
-    bool daChiedere = !DaRigaComando;
-    if (daChiedere)
-        nome.clear();
+    bool daChiedere = !DaRigaComando && scelto.isEmpty();
+    if (!DaRigaComando)
+        nome = scelto;
     for (;;) {
         if (daChiedere) {
             RichiestaFile richiesta;
             richiesta.filtro = cripta ? QStringLiteral("Tutti i file (*.*)")
                                       : QStringLiteral("File criptati (*.###)");
             richiesta.iniziale = nome;
-            const QString scelto = Piattaforma::attuale().ScegliFile(richiesta);
+            const QString risposta = Piattaforma::attuale().ScegliFile(richiesta);
             principale.repaint();
-            if (scelto.isEmpty())
+            if (risposta.isEmpty())
                 return Fine();
-            nome = scelto;
+            nome = risposta;
         }
         daChiedere = true;
         if (!ScritturaConsentita(nome))
@@ -63,12 +63,12 @@ void SceltaFile(Frm_Principale& principale, Operazione operazione) {
 
 } // namespace
 
-void CriptaFile(Frm_Principale& principale) {
-    SceltaFile(principale, Operazione::Cripta);
+void CriptaFile(Frm_Principale& principale, const QString& scelto) {
+    SceltaFile(principale, Operazione::Cripta, scelto);
 }
 
-void DecriptaFile(Frm_Principale& principale) {
-    SceltaFile(principale, Operazione::Decripta);
+void DecriptaFile(Frm_Principale& principale, const QString& scelto) {
+    SceltaFile(principale, Operazione::Decripta, scelto);
 }
 
 } // namespace klavo

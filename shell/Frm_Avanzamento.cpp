@@ -2,6 +2,7 @@
 
 #include "shell/Frm_Principale.h"
 #include "shell/common/Finestre.h"
+#include "shell/common/Twip.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -10,12 +11,6 @@
 #include <QVBoxLayout>
 
 namespace klavo {
-
-namespace {
-constexpr int Pixel(int twip) {
-    return twip / 15;
-}
-} // namespace
 
 Frm_Avanzamento::Frm_Avanzamento()
     : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {

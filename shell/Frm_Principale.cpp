@@ -20,13 +20,17 @@
 #include "shell/common/Menu.h"
 #include "shell/common/Messaggi.h"
 #include "shell/common/TestoFile.h"
+#include "shell/common/Twip.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
@@ -60,6 +64,22 @@ QToolButton* PulsanteOperazione(QWidget* padre, const QString& nome, const QStri
     return b;
 }
 
+// The first local path carried by a drag that a button takes: a folder for the folder buttons,
+// anything that is not a folder for the file buttons (a missing file is refused as if chosen).
+QString PercorsoTrascinato(const QMimeData* dati, bool cartella) {
+    if (!dati)
+        return {};
+    const QList<QUrl> indirizzi = dati->urls();
+    for (const QUrl& url : indirizzi) {
+        if (!url.isLocalFile())
+            continue;
+        const QString percorso = QDir::cleanPath(url.toLocalFile());
+        if (QFileInfo(percorso).isDir() == cartella)
+            return percorso;
+    }
+    return {};
+}
+
 // The alarm LED: a red circle, 135 twips across.
 QPixmap Led() {
     QPixmap led(9, 9);
@@ -82,6 +102,7 @@ Frm_Principale::Frm_Principale() {
     CreaMenuOpzioni();
     CreaMenuStrumenti();
     CreaMenuHelp();
+    resize(sizeHint().width(), Pixel(AltezzaNormale));
 
     // Initialisation: the LED blinks for the whole run when the access log exists now.
     if (EsisteRegistroAccessi())
@@ -121,9 +142,14 @@ void Frm_Principale::CreaControlli() {
                                                QStringLiteral("Decripta cartella"),
                                                QStringLiteral(":/immagini/decripta_cartella.png"));
     auto* pulsanti = new QHBoxLayout(Frame);
+    // Tight enough that the window's idle height holds the buttons under a drop hint.
+    pulsanti->setContentsMargins(4, 2, 4, 4);
     for (QToolButton* b :
-         {Cmd_Cripta_File, Cmd_Cripta_Cartella, Cmd_Decripta_File, Cmd_Decripta_Cartella})
+         {Cmd_Cripta_File, Cmd_Cripta_Cartella, Cmd_Decripta_File, Cmd_Decripta_Cartella}) {
         pulsanti->addWidget(b);
+        b->setAcceptDrops(true);
+        b->installEventFilter(this);
+    }
     connect(Cmd_Cripta_File, &QToolButton::clicked, this, &Frm_Principale::Cmd_Cripta_File_Click);
     connect(Cmd_Cripta_Cartella, &QToolButton::clicked, this,
             &Frm_Principale::Cmd_Cripta_Cartella_Click);
@@ -430,6 +456,59 @@ void Frm_Principale::AlarmShow_Timer() {
 
 void Frm_Principale::TimerInfo_Timer() {
     Frame->setTitle(QString());
+}
+
+bool Frm_Principale::eventFilter(QObject* oggetto, QEvent* evento) {
+    const QEvent::Type tipo = evento->type();
+    if (tipo != QEvent::DragEnter && tipo != QEvent::DragMove && tipo != QEvent::Drop)
+        return QMainWindow::eventFilter(oggetto, evento);
+    struct Bersaglio {
+        QToolButton* pulsante;
+        QString suggerimento;
+        bool cartella;
+        bool cripta;
+    };
+    const Bersaglio bersagli[] = {
+        {Cmd_Cripta_File, QStringLiteral("Rilasciare qui per criptare il file..."), false, true},
+        {Cmd_Decripta_File, QStringLiteral("Rilasciare qui per Decriptare il file..."), false,
+         false},
+        {Cmd_Cripta_Cartella, QStringLiteral("Rilasciare qui per criptare la cartella..."), true,
+         true},
+        {Cmd_Decripta_Cartella, QStringLiteral("Rilasciare qui per Decriptare la cartella..."),
+         true, false},
+    };
+    const auto b = std::find_if(std::begin(bersagli), std::end(bersagli),
+                                [oggetto](const Bersaglio& x) { return x.pulsante == oggetto; });
+    if (b == std::end(bersagli))
+        return QMainWindow::eventFilter(oggetto, evento);
+
+    auto* trascina = static_cast<QDropEvent*>(evento);
+    const QString percorso = PercorsoTrascinato(trascina->mimeData(), b->cartella);
+    if (percorso.isEmpty())
+        trascina->ignore();
+    else
+        trascina->acceptProposedAction();
+    if (tipo != QEvent::Drop) {
+        Frame->setTitle(b->suggerimento);
+        // Switched on, not restarted: it goes on emptying the caption every tick.
+        if (!TimerInfo->isActive())
+            TimerInfo->start();
+        return true;
+    }
+    if (percorso.isEmpty())
+        return true;
+    // The operation's dialogs wait for the drag to end first: the source is still holding it.
+    const bool cartella = b->cartella;
+    const bool cripta = b->cripta;
+    QTimer::singleShot(0, this, [this, percorso, cartella, cripta] {
+        if (cartella)
+            EntraModoCartella(*this, cripta, percorso);
+        else if (cripta)
+            CriptaFile(*this, percorso);
+        else
+            DecriptaFile(*this, percorso);
+    });
+    return true;
 }
 
 bool Frm_Principale::event(QEvent* evento) {

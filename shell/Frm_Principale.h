@@ -140,6 +140,9 @@ public:
     void TimerInfo_Timer();
 
 protected:
+    // Drags over the four buttons: the button's hint in Frame while dragging, and a drop of a
+    // file (onto a file button) or a folder (onto a folder button) starts that operation on it.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
     bool event(QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;

@@ -99,6 +99,8 @@ private Q_SLOTS:
     void antiBruteForce();
     void passwordErrataEAvanzamento();
     void letteraSconosciuta();
+    void trascinaCartella();
+    void massimoVoci();
 };
 
 void TestCartella::elenco() {
@@ -323,6 +325,58 @@ void TestCartella::letteraSconosciuta() {
     QVERIFY(f.List1->selectedItems().isEmpty());
     QCOMPARE(prova::Leggi(radice + QStringLiteral("/nota.txt.Xft.###")), Contenuto);
     QVERIFY(!QFile::exists(radice + QStringLiteral("/nota.txt")));
+}
+
+// A drop onto a folder button enters folder mode on the first dropped folder; files are not
+// taken. The window grows to 4,215 twips and comes back to 2,610.
+void TestCartella::trascinaCartella() {
+    prova::Ambiente amb;
+    const QString radice = amb.windows(QStringLiteral("Trascinata"));
+    const QString nota = amb.windows(QStringLiteral("Nota.txt"));
+    QDir().mkpath(radice);
+    prova::Scrivi(radice + QStringLiteral("/a.txt"), Contenuto);
+    prova::Scrivi(nota, Contenuto);
+    Frm_Principale& f = Principale();
+    QCOMPARE(f.height(), 2610 / 15);
+
+    QVERIFY(!prova::Trascina(f.Cmd_Cripta_Cartella, {nota}, true));
+    QCoreApplication::processEvents();
+    QCOMPARE(f.Frame->title(), QStringLiteral("Rilasciare qui per criptare la cartella..."));
+    QVERIFY(f.Frame->isVisible());
+
+    QVERIFY(prova::Trascina(f.Cmd_Decripta_Cartella, {nota, radice}, true));
+    QCOMPARE(f.Frame->title(), QStringLiteral("Rilasciare qui per Decriptare la cartella..."));
+    QCoreApplication::processEvents();
+    QVERIFY(!f.Frame->isVisible());
+    QVERIFY(f.Dir1->isVisible());
+    QCOMPARE(f.Dir1->Path(), radice);
+    QCOMPARE(f.Cmd_Annulla_Tag, QStringLiteral("Decripta"));
+    QCoreApplication::processEvents();
+    QCOMPARE(f.height(), 4215 / 15);
+    f.Cmd_Annulla->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(f.height(), 2610 / 15);
+}
+
+// Past 32,767 entries the listing stops with its message and keeps what it listed.
+void TestCartella::massimoVoci() {
+    prova::Ambiente amb;
+    const QString radice = amb.windows(QStringLiteral("Molti"));
+    QDir().mkpath(radice + QStringLiteral("/Sotto"));
+    for (int i = 0; i < 32760; ++i)
+        prova::Scrivi(radice + QStringLiteral("/f%1").arg(i, 5, 10, QLatin1Char('0')), "ab");
+    for (int i = 0; i < 10; ++i)
+        prova::Scrivi(radice + QStringLiteral("/Sotto/s%1").arg(i), "ab");
+    Frm_Principale& f = Principale();
+    Elenca(f, true, radice, true);
+    QCOMPARE(amb.piattaforma().TestiMessaggi(),
+             QStringList{"Raggiunto il numero massimo di file. Solo quelli presenti nella lista "
+                         "verranno codificati."});
+    QCOMPARE(amb.piattaforma().messaggi[0].icona, Icona::Informazione);
+    QCOMPARE(f.List1->count(), 32767);
+    QCOMPARE(f.List1->item(32766)->text(), QStringLiteral("Sotto/s6"));
+    QCOMPARE(f.Lbl_File_Selected->text(), QStringLiteral("File selezionati: 32767 (tutti)"));
+    QVERIFY(finestre::SeCaricata<Frm_Password2>() == nullptr);
 }
 
 QTEST_MAIN(TestCartella)

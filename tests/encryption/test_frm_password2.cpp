@@ -16,11 +16,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace klavo;
@@ -65,6 +68,8 @@ private Q_SLOTS:
     void criptaEDecripta();
     void passwordErrata();
     void antiBruteForce();
+    void trascina_data();
+    void trascina();
     void rigaComando_data();
     void rigaComando();
     void rigaComandoAnnulla();
@@ -376,6 +381,57 @@ void TestFrmPassword2::antiBruteForce() {
     d2.Cmd_OK_Click();
     QCOMPARE(p.messaggi.size(), 1);
     QCOMPARE(prova::Leggi(file), Contenuto);
+}
+
+void TestFrmPassword2::trascina_data() {
+    QTest::addColumn<bool>("cripta");
+    QTest::addColumn<QStringList>("trascinati");
+    QTest::addColumn<QString>("aperto");
+    QTest::addColumn<QString>("messaggio");
+    QTest::addColumn<int>("richieste");
+    QTest::newRow("cripta il primo file")
+        << true << QStringList{"Cartella", "Nota.txt", "Altro.txt"} << "Nota.txt" << "" << 0;
+    QTest::newRow("decripta") << false << QStringList{"Nota.txt.Vft.###"} << "Nota.txt.Vft.###"
+                              << "" << 0;
+    QTest::newRow("come scelto nel dialogo")
+        << true << QStringList{"Nota.txt.Vft.###"} << "" << "Il file specificato è già criptato"
+        << 1;
+    QTest::newRow("solo una cartella") << true << QStringList{"Cartella"} << "" << "" << 0;
+}
+
+// A drop onto a file button: its hint while dragging, then the operation on the first dropped
+// file as if chosen in the file dialog (a refusal opens the dialog, cancelled here).
+void TestFrmPassword2::trascina() {
+    QFETCH(bool, cripta);
+    QFETCH(QStringList, trascinati);
+    QFETCH(QString, aperto);
+    QFETCH(int, richieste);
+    prova::Ambiente amb;
+    QDir().mkpath(amb.windows(QStringLiteral("Cartella")));
+    for (const char* nome : {"Nota.txt", "Altro.txt", "Nota.txt.Vft.###"})
+        Crea(amb, QString::fromLatin1(nome), Contenuto);
+    QStringList percorsi;
+    for (const QString& nome : trascinati)
+        percorsi.append(amb.windows(nome));
+    Frm_Principale& f = Principale();
+    auto& p = amb.piattaforma();
+    QToolButton* pulsante = cripta ? f.Cmd_Cripta_File : f.Cmd_Decripta_File;
+
+    QCOMPARE(prova::Trascina(pulsante, percorsi, false), !aperto.isEmpty() || richieste > 0);
+    QCOMPARE(f.Frame->title(), cripta ? QStringLiteral("Rilasciare qui per criptare il file...")
+                                      : QStringLiteral("Rilasciare qui per Decriptare il file..."));
+    QVERIFY(f.TimerInfo->isActive());
+    prova::Trascina(pulsante, percorsi, true);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(int(p.richiesteFile.size()), richieste);
+    QTEST(p.TestiMessaggi().join(QLatin1Char('|')), "messaggio");
+    Frm_Password2* d = Dialogo();
+    QCOMPARE(d != nullptr, !aperto.isEmpty());
+    if (d) {
+        QCOMPARE(d->Lbl_NomeFile->text(), amb.windows(aperto));
+        QCOMPARE(d->Lbl_Encrypt->text(), cripta ? QStringLiteral("True") : QStringLiteral("False"));
+    }
 }
 
 void TestFrmPassword2::rigaComando_data() {

@@ -4,6 +4,10 @@
 #include "shell/common/Globali.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
 #include <QFile>
 
 namespace klavo::prova {
@@ -46,6 +50,22 @@ QByteArray Righe(std::initializer_list<const char*> righe) {
     for (const char* riga : righe)
         byte += QByteArray(riga) + "\r\n";
     return byte;
+}
+
+bool Trascina(QWidget* bersaglio, const QStringList& percorsi, bool rilascia) {
+    QMimeData dati;
+    QList<QUrl> indirizzi;
+    for (const QString& p : percorsi)
+        indirizzi.append(QUrl::fromLocalFile(p));
+    dati.setUrls(indirizzi);
+    const QPoint centro = bersaglio->rect().center();
+    QDragEnterEvent entra(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bersaglio, &entra);
+    if (!rilascia)
+        return entra.isAccepted();
+    QDropEvent rilascio(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bersaglio, &rilascio);
+    return rilascio.isAccepted();
 }
 
 } // namespace klavo::prova

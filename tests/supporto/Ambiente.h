@@ -8,6 +8,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+class QWidget;
 
 #include <memory>
 
@@ -30,5 +33,9 @@ QByteArray Leggi(const QString& percorso);
 void Scrivi(const QString& percorso, const QByteArray& byte);
 // The bytes of text lines each ended by CR LF.
 QByteArray Righe(std::initializer_list<const char*> righe);
+
+// Drags the local paths over the widget and, with rilascia, drops them there, as a file manager
+// does. Whether the widget accepted the last event.
+bool Trascina(QWidget* bersaglio, const QStringList& percorsi, bool rilascia);
 
 } // namespace klavo::prova
