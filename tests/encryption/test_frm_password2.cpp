@@ -390,13 +390,14 @@ void TestFrmPassword2::trascina_data() {
     QTest::addColumn<QString>("messaggio");
     QTest::addColumn<int>("richieste");
     QTest::newRow("cripta il primo file")
-        << true << QStringList{"Cartella", "Nota.txt", "Altro.txt"} << "Nota.txt" << "" << 0;
+        << true << QStringList{"Cartella", "Nota.txt", "Altro.txt"} << "Nota.txt"
+        << "" << 0;
     QTest::newRow("decripta") << false << QStringList{"Nota.txt.Vft.###"} << "Nota.txt.Vft.###"
                               << "" << 0;
-    QTest::newRow("come scelto nel dialogo")
-        << true << QStringList{"Nota.txt.Vft.###"} << "" << "Il file specificato è già criptato"
-        << 1;
-    QTest::newRow("solo una cartella") << true << QStringList{"Cartella"} << "" << "" << 0;
+    QTest::newRow("come scelto nel dialogo") << true << QStringList{"Nota.txt.Vft.###"} << ""
+                                             << "Il file specificato è già criptato" << 1;
+    QTest::newRow("solo una cartella") << true << QStringList{"Cartella"} << ""
+                                       << "" << 0;
 }
 
 // A drop onto a file button: its hint while dragging, then the operation on the first dropped

@@ -5,10 +5,10 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
-#include <QFile>
 
 namespace klavo::prova {
 
