@@ -63,9 +63,16 @@ void CreaControlliCartella(Frm_Principale& f, QBoxLayout* layout) {
     f.LblNumFile = new QLabel(QStringLiteral("0"), pannello);
     f.LblNumFile->setObjectName(QStringLiteral("LblNumFile"));
     f.LblNumFile->setToolTip(QStringLiteral("Numero dei file aggiunti alla lista"));
+    // Sized for the longest count once: a new count then repaints the label alone instead of
+    // laying out the window again.
+    f.LblNumFile->setFixedSize(
+        f.LblNumFile->fontMetrics().boundingRect(QStringLiteral("Analisi file... 32767")).size() +
+        QSize(8, 4));
     f.List1 = new QListWidget(pannello);
     f.List1->setObjectName(QStringLiteral("List1"));
     f.List1->setSelectionMode(QAbstractItemView::MultiSelection);
+    // One line each: the view need not measure every entry of a long list.
+    f.List1->setUniformItemSizes(true);
     f.List1->setToolTip(
         QStringLiteral("Deselezionare tutti i file che non devono essere codificati"));
     f.Lbl_File_Selected = new QLabel(pannello);
@@ -120,6 +127,11 @@ void EntraModoCartella(Frm_Principale& f, bool cripta, const QString& cartella) 
 
 namespace {
 
+// Painted by the events processed next.
+void MostraConteggio(Frm_Principale& f, qsizetype n) {
+    f.LblNumFile->setText(QStringLiteral("Analisi file... ") + QString::number(n));
+}
+
 void Elenca(Frm_Principale& f) {
     const QString cartella = f.Dir1->Path();
     if (cartella.isEmpty() || !QFileInfo(cartella).isDir()) {
@@ -139,12 +151,13 @@ void Elenca(Frm_Principale& f) {
     const bool completo = AggiungiFile(
         cartella, cartella, f.ChkSubFolders->isChecked(), f.Cmd_Annulla_Tag == TagCripta, voci,
         [&f](qsizetype n) {
-            f.LblNumFile->setText(QStringLiteral("Analisi file... ") + QString::number(n));
+            // The count is seen only when painted: written then, and once at the end.
             if (n % 50 == 0) {
-                f.LblNumFile->repaint();
+                MostraConteggio(f, n);
                 QCoreApplication::processEvents();
             }
         });
+    MostraConteggio(f, voci.size());
     QGuiApplication::restoreOverrideCursor();
     if (!completo)
         Msg(MsgMassimoVoci, Icona::Informazione);

@@ -10,6 +10,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace klavo {
 
@@ -138,29 +145,85 @@ bool DaElencare(const QString& nome, qint64 lunghezza, bool cripta) {
     return lunghezza > 1 && FileCriptato(nome) != cripta;
 }
 
-bool AggiungiFile(const QString& cartella, const QString& radice, bool sottocartelle, bool cripta,
-                  QStringList& voci, const std::function<void(qsizetype)>& avanzamento) {
-    const qsizetype inizio = radice.endsWith(QLatin1Char('/')) ? radice.size() : radice.size() + 1;
-    const QDir dir(cartella);
-    const QFileInfoList file =
-        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDir::Name);
-    for (const QFileInfo& fi : file) {
+namespace {
+
+struct ContenutoCartella {
+    std::vector<std::pair<QString, qint64>> file;
+    QStringList cartelle;
+};
+
+// One pass over a folder: its regular files with their lengths and its sub-folders, each sorted
+// by name. Links are neither listed nor followed; devices, pipes and sockets are left out. The
+// entry types come from the directory itself, so only the files whose name may qualify for the
+// list (without ".###" to encrypt, with it to decrypt) cost a stat; the others get length 0.
+// A folder that cannot be read is empty.
+ContenutoCartella LeggiCartella(const QString& cartella, bool cripta) {
+    ContenutoCartella c;
+    const int fd =
+        open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return c;
+    DIR* dir = fdopendir(fd);
+    if (!dir) {
+        close(fd);
+        return c;
+    }
+    while (const dirent* voce = readdir(dir)) {
+        const char* nome = voce->d_name;
+        if (std::strcmp(nome, ".") == 0 || std::strcmp(nome, "..") == 0)
+            continue;
+        QString testo = QFile::decodeName(nome);
+        unsigned char tipo = voce->d_type;
+        qint64 lunghezza = 0;
+        if (tipo == DT_UNKNOWN || (tipo == DT_REG && FileCriptato(testo) != cripta)) {
+            struct stat st {};
+            if (fstatat(fd, nome, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            tipo = S_ISREG(st.st_mode) ? DT_REG : S_ISDIR(st.st_mode) ? DT_DIR : DT_UNKNOWN;
+            lunghezza = static_cast<qint64>(st.st_size);
+        }
+        if (tipo == DT_REG)
+            c.file.emplace_back(std::move(testo), lunghezza);
+        else if (tipo == DT_DIR)
+            c.cartelle.append(std::move(testo));
+    }
+    closedir(dir);
+    std::sort(c.file.begin(), c.file.end());
+    c.cartelle.sort();
+    return c;
+}
+
+// prefisso: the folder's path relative to the listed one, with its separator ("" at the top).
+bool ElencaCartella(const QString& cartella, const QString& prefisso, bool sottocartelle,
+                    bool cripta, QStringList& voci,
+                    const std::function<void(qsizetype)>& avanzamento) {
+    const ContenutoCartella contenuto = LeggiCartella(cartella, cripta);
+    for (const auto& [nome, lunghezza] : contenuto.file) {
         if (voci.size() >= MassimoVoci)
             return false;
-        const QString percorso = fi.filePath();
-        if (DaElencare(fi.fileName(), fi.size(), cripta))
-            voci.append(percorso.mid(inizio));
+        if (DaElencare(nome, lunghezza, cripta))
+            voci.append(prefisso + nome);
         avanzamento(voci.size());
     }
     if (!sottocartelle)
         return true;
-    const QFileInfoList sotto = dir.entryInfoList(QDir::Dirs | QDir::Hidden | QDir::System |
-                                                      QDir::NoDotAndDotDot | QDir::NoSymLinks,
-                                                  QDir::Name);
-    for (const QFileInfo& fi : sotto)
-        if (!AggiungiFile(fi.filePath(), radice, true, cripta, voci, avanzamento))
+    for (const QString& nome : contenuto.cartelle)
+        if (!ElencaCartella(cartella + QLatin1Char('/') + nome, prefisso + nome + QLatin1Char('/'),
+                            true, cripta, voci, avanzamento))
             return false;
     return true;
+}
+
+} // namespace
+
+bool AggiungiFile(const QString& cartella, const QString& radice, bool sottocartelle, bool cripta,
+                  QStringList& voci, const std::function<void(qsizetype)>& avanzamento) {
+    QString prefisso = QDir(radice).relativeFilePath(cartella);
+    if (prefisso == QLatin1String("."))
+        prefisso.clear();
+    else
+        prefisso += QLatin1Char('/');
+    return ElencaCartella(cartella, prefisso, sottocartelle, cripta, voci, avanzamento);
 }
 
 bool ContieneAntiBruteForce(const QStringList& voci) {

@@ -61,10 +61,10 @@ inline const QString MsgMassimoVoci =
 // without (with) the ".###" suffix.
 bool DaElencare(const QString& nome, qint64 lunghezza, bool cripta);
 
-// Appends to voci the paths, relative to radice, of the files of cartella that belong in the
-// list, sorted by name, then with sottocartelle those of each sub-folder (links to folders are
-// not followed). avanzamento gets the number of entries after every file looked at. False when
-// the listing stopped at MassimoVoci.
+// Appends to voci the paths, relative to radice, of the regular files of cartella that belong in
+// the list, sorted by name, then with sottocartelle those of each sub-folder (links are neither
+// listed nor followed). avanzamento gets the number of entries after every file looked at. False
+// when the listing stopped at MassimoVoci.
 bool AggiungiFile(const QString& cartella, const QString& radice, bool sottocartelle, bool cripta,
                   QStringList& voci, const std::function<void(qsizetype)>& avanzamento);
 

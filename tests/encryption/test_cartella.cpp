@@ -25,6 +25,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 using namespace klavo;
 
 namespace {
@@ -113,6 +115,10 @@ void TestCartella::elenco() {
     prova::Scrivi(radice + QStringLiteral("/Foto.jpg.Sft.###"), Contenuto);
     prova::Scrivi(radice + QStringLiteral("/Lettere/Marzo.doc"), Contenuto);
     prova::Scrivi(radice + QStringLiteral("/Lettere/Vecchie/1999.doc"), Contenuto);
+    // Neither links nor what is not a regular file: a pipe would never finish reading.
+    QVERIFY(QFile::link(radice + QStringLiteral("/a.txt"), radice + QStringLiteral("/link.txt")));
+    QVERIFY(QFile::link(radice + QStringLiteral("/Lettere"), radice + QStringLiteral("/Link")));
+    QCOMPARE(mkfifo(QFile::encodeName(radice + QStringLiteral("/tubo.txt")).constData(), 0600), 0);
     Frm_Principale& f = Principale();
 
     Elenca(f, true, radice, true);
