@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace klavo {
 
@@ -38,13 +39,24 @@ VistaCartelle::VistaCartelle(QWidget* padre) : QTreeView(padre) {
     setHeaderHidden(true);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& indice) { path_ = modello_->filePath(indice); });
+    // Folders are read in the background: once the chosen one's parent is read, it is brought
+    // into sight (its place in the list is known only then).
+    connect(modello_, &QFileSystemModel::directoryLoaded, this, [this](const QString& cartella) {
+        if (!daMostrare_.isEmpty() && cartella == QFileInfo(daMostrare_).path()) {
+            scrollTo(modello_->index(daMostrare_));
+            daMostrare_.clear();
+        }
+    });
     ImpostaPath(QDir::homePath());
 }
 
 void VistaCartelle::ImpostaPath(const QString& path) {
     const QModelIndex indice = modello_->index(path);
-    if (indice.isValid())
+    if (indice.isValid()) {
         setCurrentIndex(indice);
+        scrollTo(indice);
+        daMostrare_ = path;
+    }
     path_ = path;
 }
 
@@ -80,7 +92,15 @@ void CreaControlliCartella(Frm_Principale& f, QBoxLayout* layout) {
     f.Cmd_Continua = new QPushButton(QStringLiteral("Continua"), pannello);
     f.Cmd_Continua->setObjectName(QStringLiteral("Cmd_Continua"));
     f.Cmd_Continua->setDefault(true);
-    f.Cmd_Continua->setAutoDefault(true);
+    // A main window has no default button of its own: Enter (either key) presses Continua
+    // while it is shown and usable, whichever control has the focus.
+    for (const Qt::Key tasto : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* invio = new QShortcut(QKeySequence(tasto), &f);
+        QObject::connect(invio, &QShortcut::activated, &f, [&f] {
+            if (f.Cmd_Continua->isVisible() && f.Cmd_Continua->isEnabled())
+                f.Cmd_Continua->click();
+        });
+    }
     f.Cmd_Annulla = new QPushButton(QStringLiteral("Annulla"), pannello);
     f.Cmd_Annulla->setObjectName(QStringLiteral("Cmd_Annulla"));
     f.Cmd_Annulla->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -148,15 +168,15 @@ void Elenca(Frm_Principale& f) {
 
     QStringList voci;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool completo = AggiungiFile(
-        cartella, cartella, f.ChkSubFolders->isChecked(), f.Cmd_Annulla_Tag == TagCripta, voci,
-        [&f](qsizetype n) {
-            // The count is seen only when painted: written then, and once at the end.
-            if (n % 50 == 0) {
-                MostraConteggio(f, n);
-                QCoreApplication::processEvents();
-            }
-        });
+    const bool completo = AggiungiFile(cartella, cartella, f.ChkSubFolders->isChecked(),
+                                       f.Cmd_Annulla_Tag == TagCripta, voci, [&f](qsizetype n) {
+                                           // The count is seen only when painted: written then, and
+                                           // once at the end.
+                                           if (n % 50 == 0) {
+                                               MostraConteggio(f, n);
+                                               QCoreApplication::processEvents();
+                                           }
+                                       });
     MostraConteggio(f, voci.size());
     QGuiApplication::restoreOverrideCursor();
     if (!completo)

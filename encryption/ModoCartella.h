@@ -29,6 +29,8 @@ public:
 private:
     QFileSystemModel* modello_;
     QString path_;
+    // The folder to bring into sight once its parent has been read.
+    QString daMostrare_;
 };
 
 // Builds the folder mode's controls of the main window, hidden, into its layout.

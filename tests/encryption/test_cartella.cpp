@@ -135,7 +135,14 @@ void TestCartella::elenco() {
     QCOMPARE(f.LblNumFile->text(), QStringLiteral("0"));
     QVERIFY(f.Mnu_Cripta->menuAction()->isEnabled());
 
-    Elenca(f, false, radice, false);
+    // Enter presses Continua whichever control has the focus: here the folder view.
+    f.Cmd_Decripta_Cartella->click();
+    f.Dir1->ImpostaPath(radice);
+    f.ChkSubFolders->setChecked(false);
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    f.Dir1->setFocus();
+    QTest::keyClick(f.Dir1, Qt::Key_Return);
+    QVERIFY(f.List1->isVisible());
     QCOMPARE(Voci(*f.List1), QStringList{"Foto.jpg.Sft.###"});
     QVERIFY(amb.piattaforma().messaggi.isEmpty());
 }
