@@ -18,7 +18,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 
 namespace klavo {
 
@@ -39,14 +41,22 @@ VistaCartelle::VistaCartelle(QWidget* padre) : QTreeView(padre) {
     setHeaderHidden(true);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& indice) { path_ = modello_->filePath(indice); });
-    // Folders are read in the background: once the chosen one's parent is read, it is brought
-    // into sight (its place in the list is known only then).
-    connect(modello_, &QFileSystemModel::directoryLoaded, this, [this](const QString& cartella) {
-        if (!daMostrare_.isEmpty() && cartella == QFileInfo(daMostrare_).path()) {
-            scrollTo(modello_->index(daMostrare_));
-            daMostrare_.clear();
-        }
+    // Folders are read and sorted in the background, so the selected one keeps moving as its
+    // ancestors fill in: it is brought back into sight after each change until the user takes
+    // over the view.
+    mostra_.setSingleShot(true);
+    mostra_.setInterval(0);
+    connect(&mostra_, &QTimer::timeout, this, [this] {
+        if (seguiScelta_ && isVisible() && currentIndex().isValid())
+            scrollTo(currentIndex(), PositionAtCenter);
     });
+    const auto riposiziona = [this] {
+        if (seguiScelta_)
+            mostra_.start();
+    };
+    connect(modello_, &QAbstractItemModel::rowsInserted, this, riposiziona);
+    connect(modello_, &QAbstractItemModel::layoutChanged, this, riposiziona);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &VistaCartelle::Lascia);
     ImpostaPath(QDir::homePath());
 }
 
@@ -54,10 +64,39 @@ void VistaCartelle::ImpostaPath(const QString& path) {
     const QModelIndex indice = modello_->index(path);
     if (indice.isValid()) {
         setCurrentIndex(indice);
-        scrollTo(indice);
-        daMostrare_ = path;
+        for (QModelIndex cartella = indice.parent(); cartella.isValid();
+             cartella = cartella.parent())
+            expand(cartella);
+        seguiScelta_ = true;
+        mostra_.start();
     }
     path_ = path;
+}
+
+void VistaCartelle::showEvent(QShowEvent* evento) {
+    QTreeView::showEvent(evento);
+    // Once the window has taken its folder-mode height and the view its size.
+    seguiScelta_ = true;
+    mostra_.start();
+}
+
+void VistaCartelle::mousePressEvent(QMouseEvent* evento) {
+    Lascia();
+    QTreeView::mousePressEvent(evento);
+}
+
+void VistaCartelle::wheelEvent(QWheelEvent* evento) {
+    Lascia();
+    QTreeView::wheelEvent(evento);
+}
+
+void VistaCartelle::keyPressEvent(QKeyEvent* evento) {
+    Lascia();
+    QTreeView::keyPressEvent(evento);
+}
+
+void VistaCartelle::Lascia() {
+    seguiScelta_ = false;
 }
 
 void CreaControlliCartella(Frm_Principale& f, QBoxLayout* layout) {

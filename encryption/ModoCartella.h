@@ -4,6 +4,7 @@
 // folder's files with their selection, and the Continua / Annulla buttons that lead to the
 // password dialog and back.
 
+#include <QTimer>
 #include <QTreeView>
 
 class QBoxLayout;
@@ -26,11 +27,20 @@ public:
     QString Path() const { return path_; }
     void ImpostaPath(const QString& path);
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+    void wheelEvent(QWheelEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private:
+    // The user scrolls or picks by hand: the view stops bringing the selection back.
+    void Lascia();
+
     QFileSystemModel* modello_;
     QString path_;
-    // The folder to bring into sight once its parent has been read.
-    QString daMostrare_;
+    QTimer mostra_;
+    bool seguiScelta_ = false;
 };
 
 // Builds the folder mode's controls of the main window, hidden, into its layout.

@@ -152,6 +152,12 @@ struct ContenutoCartella {
     QStringList cartelle;
 };
 
+// Names in the order a file manager shows them: letters without regard to case, then case.
+bool PrimaDi(const QString& a, const QString& b) {
+    const int confronto = QString::compare(a, b, Qt::CaseInsensitive);
+    return confronto != 0 ? confronto < 0 : a < b;
+}
+
 // One pass over a folder: its regular files with their lengths and its sub-folders, each sorted
 // by name. Links are neither listed nor followed; devices, pipes and sockets are left out. The
 // entry types come from the directory itself, so only the files whose name may qualify for the
@@ -188,8 +194,9 @@ ContenutoCartella LeggiCartella(const QString& cartella, bool cripta) {
             c.cartelle.append(std::move(testo));
     }
     closedir(dir);
-    std::sort(c.file.begin(), c.file.end());
-    c.cartelle.sort();
+    std::sort(c.file.begin(), c.file.end(),
+              [](const auto& a, const auto& b) { return PrimaDi(a.first, b.first); });
+    std::sort(c.cartelle.begin(), c.cartelle.end(), PrimaDi);
     return c;
 }
 

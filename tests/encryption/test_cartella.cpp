@@ -111,6 +111,7 @@ void TestCartella::elenco() {
     QDir().mkpath(radice + QStringLiteral("/Lettere/Vecchie"));
     prova::Scrivi(radice + QStringLiteral("/b.doc"), Contenuto);
     prova::Scrivi(radice + QStringLiteral("/a.txt"), Contenuto);
+    prova::Scrivi(radice + QStringLiteral("/C.txt"), Contenuto);
     prova::Scrivi(radice + QStringLiteral("/uno.bin"), "x");
     prova::Scrivi(radice + QStringLiteral("/Foto.jpg.Sft.###"), Contenuto);
     prova::Scrivi(radice + QStringLiteral("/Lettere/Marzo.doc"), Contenuto);
@@ -122,12 +123,12 @@ void TestCartella::elenco() {
     Frm_Principale& f = Principale();
 
     Elenca(f, true, radice, true);
-    QCOMPARE(Voci(*f.List1),
-             (QStringList{"a.txt", "b.doc", "Lettere/Marzo.doc", "Lettere/Vecchie/1999.doc"}));
-    QCOMPARE(f.LblNumFile->text(), QStringLiteral("Analisi file... 4"));
-    QCOMPARE(f.Lbl_File_Selected->text(), QStringLiteral("File selezionati: 4 (tutti)"));
+    QCOMPARE(Voci(*f.List1), (QStringList{"a.txt", "b.doc", "C.txt", "Lettere/Marzo.doc",
+                                          "Lettere/Vecchie/1999.doc"}));
+    QCOMPARE(f.LblNumFile->text(), QStringLiteral("Analisi file... 5"));
+    QCOMPARE(f.Lbl_File_Selected->text(), QStringLiteral("File selezionati: 5 (tutti)"));
     f.List1->item(1)->setSelected(false);
-    QCOMPARE(f.Lbl_File_Selected->text(), QStringLiteral("File selezionati: 3"));
+    QCOMPARE(f.Lbl_File_Selected->text(), QStringLiteral("File selezionati: 4"));
     f.Cmd_Annulla->click();
     QVERIFY(f.Frame->isVisible());
     QVERIFY(!f.List1->isVisible());
@@ -366,6 +367,8 @@ void TestCartella::trascinaCartella() {
     QCOMPARE(f.Cmd_Annulla_Tag, QStringLiteral("Decripta"));
     QCoreApplication::processEvents();
     QCOMPARE(f.height(), 4215 / 15);
+    // The dropped folder is brought into sight once its parent has been read.
+    QTRY_VERIFY(f.Dir1->viewport()->rect().contains(f.Dir1->visualRect(f.Dir1->currentIndex())));
     f.Cmd_Annulla->click();
     QCoreApplication::processEvents();
     QCOMPARE(f.height(), 2610 / 15);
