@@ -11,6 +11,7 @@
 #include "shell/common/Finestre.h"
 #include "shell/common/Globali.h"
 #include "shell/common/Messaggi.h"
+#include "shell/common/Predefinito.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -85,7 +86,7 @@ Frm_Password2::Frm_Password2() : QWidget(nullptr, Qt::Dialog) {
 
     Cmd_OK = new QPushButton(QStringLiteral("OK"), this);
     Cmd_OK->setObjectName(QStringLiteral("Cmd_OK"));
-    Cmd_OK->setDefault(true);
+    RendiPredefinito(Cmd_OK);
     Cmd_Annulla = new QPushButton(QStringLiteral("Annulla"), this);
     Cmd_Annulla->setObjectName(QStringLiteral("Cmd_Annulla"));
     Cmd_Annulla->setShortcut(QKeySequence(Qt::Key_Escape));

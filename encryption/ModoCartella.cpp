@@ -6,6 +6,7 @@
 #include "shell/Frm_Principale.h"
 #include "shell/common/Globali.h"
 #include "shell/common/Messaggi.h"
+#include "shell/common/Predefinito.h"
 #include "shell/common/Twip.h"
 
 #include <QApplication>
@@ -19,7 +20,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTimer>
 
 namespace klavo {
@@ -130,16 +130,7 @@ void CreaControlliCartella(Frm_Principale& f, QBoxLayout* layout) {
     f.Lbl_File_Selected->setObjectName(QStringLiteral("Lbl_File_Selected"));
     f.Cmd_Continua = new QPushButton(QStringLiteral("Continua"), pannello);
     f.Cmd_Continua->setObjectName(QStringLiteral("Cmd_Continua"));
-    f.Cmd_Continua->setDefault(true);
-    // A main window has no default button of its own: Enter (either key) presses Continua
-    // while it is shown and usable, whichever control has the focus.
-    for (const Qt::Key tasto : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* invio = new QShortcut(QKeySequence(tasto), &f);
-        QObject::connect(invio, &QShortcut::activated, &f, [&f] {
-            if (f.Cmd_Continua->isVisible() && f.Cmd_Continua->isEnabled())
-                f.Cmd_Continua->click();
-        });
-    }
+    RendiPredefinito(f.Cmd_Continua);
     f.Cmd_Annulla = new QPushButton(QStringLiteral("Annulla"), pannello);
     f.Cmd_Annulla->setObjectName(QStringLiteral("Cmd_Annulla"));
     f.Cmd_Annulla->setShortcut(QKeySequence(Qt::Key_Escape));

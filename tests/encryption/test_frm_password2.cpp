@@ -316,7 +316,9 @@ void TestFrmPassword2::criptaEDecripta() {
                                    ? QStringLiteral("Algoritmo Veloce")
                                    : QStringLiteral("Algoritmo Sicuro"));
     d->Txt_Password->setText(QStringLiteral("Marzo 2026"));
-    d->Cmd_OK->click();
+    // Enter in the password box presses OK, the window's default button.
+    QVERIFY(QTest::qWaitForWindowActive(d));
+    QTest::keyClick(d->Txt_Password, Qt::Key_Return);
     QVERIFY(p.messaggi.isEmpty());
     QVERIFY(!Dialogo());
     QCOMPARE(prova::Leggi(file), Contenuto);
