@@ -35,6 +35,8 @@ QStringList LeggiRegistroAccessi() {
     }
 }
 
-bool EliminaRegistroAccessi() { return EliminaFile(FileRegistroAccessi(), false); }
+bool EliminaRegistroAccessi() {
+    return EliminaFile(FileRegistroAccessi(), false);
+}
 
 } // namespace klavo
