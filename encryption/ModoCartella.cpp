@@ -4,6 +4,7 @@
 #include "encryption/SceltaFile.h"
 #include "encryption/Selezione.h"
 #include "shell/Frm_Principale.h"
+#include "shell/common/Clessidra.h"
 #include "shell/common/Globali.h"
 #include "shell/common/Messaggi.h"
 #include "shell/common/Predefinito.h"
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -197,18 +197,20 @@ void Elenca(Frm_Principale& f) {
     QCoreApplication::processEvents();
 
     QStringList voci;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool completo = AggiungiFile(cartella, cartella, f.ChkSubFolders->isChecked(),
-                                       f.Cmd_Annulla_Tag == TagCripta, voci, [&f](qsizetype n) {
-                                           // The count is seen only when painted: written then, and
-                                           // once at the end.
-                                           if (n % 50 == 0) {
-                                               MostraConteggio(f, n);
-                                               QCoreApplication::processEvents();
-                                           }
-                                       });
-    MostraConteggio(f, voci.size());
-    QGuiApplication::restoreOverrideCursor();
+    // The count is seen only when painted: written then, and once at the end.
+    const auto conteggio = [&f](qsizetype n) {
+        if (n % 50 == 0) {
+            MostraConteggio(f, n);
+            QCoreApplication::processEvents();
+        }
+    };
+    bool completo = false;
+    {
+        const Clessidra clessidra;
+        completo = AggiungiFile(cartella, cartella, f.ChkSubFolders->isChecked(),
+                                f.Cmd_Annulla_Tag == TagCripta, voci, conteggio);
+        MostraConteggio(f, voci.size());
+    }
     if (!completo)
         Msg(MsgMassimoVoci, Icona::Informazione);
 

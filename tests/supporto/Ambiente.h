@@ -10,9 +10,9 @@
 #include <QString>
 #include <QStringList>
 
-class QWidget;
-
 #include <memory>
+
+class QWidget;
 
 namespace klavo::prova {
 
